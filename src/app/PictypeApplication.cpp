@@ -1,0 +1,26 @@
+#include "app/PictypeApplication.h"
+
+#include <unistd.h>
+
+#include <QMessageBox>
+#include <exception>
+
+#include "platform/AppTitle.h"
+
+void reportFatalError(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, kAppTitle, text, QMessageBox::Ok);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.exec();
+    // Nothing may run after an untrapped error: no close handling, no saving.
+    ::_exit(1);
+}
+
+bool PictypeApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        reportFatalError(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        reportFatalError(QStringLiteral("Unexpected error"));
+    }
+}

@@ -1,0 +1,57 @@
+#include "letters/LoadLetterSet.h"
+
+#include <stdlib.h>
+
+#include <QDir>
+#include <QFile>
+
+#include "letters/Unzip.h"
+#include "platform/Files.h"
+#include "shared/FieldReader.h"
+#include "shared/Globals.h"
+
+LetterSetReadResult readLetterSet(const QByteArray& data, LetterGlyphs& glyphs) {
+    LetterSetReadResult result;
+    FieldReader reader(data);
+    try {
+        for (LetterGlyph& glyph : glyphs) {
+            reader.readString();  // the label
+            glyph.PixelCount = reader.readInt16();
+            for (int k = 0; k < glyph.PixelCount; ++k) {
+                if (k >= LetterGlyph::kCapacity)
+                    throw FieldError("more than 1024 pixels in one character");
+                glyph.PixelX[k] = reader.readInt16();
+                glyph.PixelY[k] = reader.readInt16();
+                glyph.PixelColor[k] = reader.readInt32();
+            }
+            ++result.blocksRead;
+        }
+        result.complete = true;
+    } catch (const FieldError& error) {
+        result.stopReason = QString::fromStdString(error.what());
+        result.stopOffset = reader.position();
+    }
+    return result;
+}
+
+bool LoadLetterSet(Globals& globals, MessageBoxService& messages) {
+    globals.IncludeNames[0] = globals.LetterSetName;
+
+    // A folder of our own, readable only by us, so nobody else can plant a
+    // link where the member lands or swap the file before it is read.
+    QByteArray privateFolder = QFile::encodeName(joinFolder(tempFolder(), "pictype-XXXXXX"));
+    if (::mkdtemp(privateFolder.data()) == nullptr) return false;
+    const QString folder = QFile::decodeName(privateFolder);
+
+    UnzipRun(globals, messages, globals.LettersZipPath, folder, 0, 1);
+
+    QFile file(joinFolder(folder, globals.LetterSetName));
+    bool extracted = false;
+    if (file.open(QIODevice::ReadOnly)) {
+        extracted = true;
+        readLetterSet(file.readAll(), *globals.Glyphs);
+        file.close();
+    }
+    QDir(folder).removeRecursively();
+    return extracted;
+}

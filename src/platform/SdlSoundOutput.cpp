@@ -1,0 +1,5 @@
+#include "platform/SdlSoundOutput.h"
+
+SdlSoundOutput::SdlSoundOutput() = default;
+SdlSoundOutput::~SdlSoundOutput() = default;
+void SdlSoundOutput::play(const std::vector<uint8_t>&) {}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+// Plays a complete WAVE file image held in memory, asynchronously. A new
+// sound cuts off the one still playing. Failures are silent.
+class SoundOutput {
+public:
+    virtual ~SoundOutput() = default;
+    virtual void play(const std::vector<uint8_t>& waveImage) = 0;
+};

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <variant>
+
+// Reads the comma-separated fields of the settings file and of letter-set
+// files. Fields are separated by commas or line ends (CR LF, CR or LF);
+// blanks before a field are skipped; a field that begins with a double quote
+// runs to the next double quote, which is not part of it; a number also ends
+// at a blank. Text is in the system's 8-bit code page.
+//
+// Every read that cannot deliver what was asked throws FieldError: the file
+// ended before the field, or the field is not a number of the right range.
+class FieldError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct Truth {
+    bool value;
+    bool operator==(const Truth&) const = default;
+};
+
+// An untyped field: #TRUE#/#FALSE#, a whole number, or any other text.
+using FieldValue = std::variant<Truth, int64_t, QString>;
+
+class FieldReader {
+public:
+    explicit FieldReader(QByteArray data);
+
+    // The next field as text, whatever it holds.
+    QString readString();
+    // The next field as a whole decimal number in [min, max].
+    int64_t readInteger(int64_t min, int64_t max);
+    int16_t readInt16() { return static_cast<int16_t>(readInteger(INT16_MIN, INT16_MAX)); }
+    int32_t readInt32() { return static_cast<int32_t>(readInteger(INT32_MIN, INT32_MAX)); }
+    // The next field, typed by its look.
+    FieldValue readValue();
+
+    // Byte offset of the next unread character, for reports.
+    qsizetype position() const { return pos_; }
+
+private:
+    struct Raw {
+        QByteArray text;
+        bool quoted;
+    };
+    Raw nextField(bool numeric);
+    void skipBlanks();
+    void skipSeparator();
+
+    QByteArray data_;
+    qsizetype pos_ = 0;
+};
+
+// The truth value a field converts to: a truth as itself, a number as
+// "not zero". Text throws FieldError.
+bool toTruth(const FieldValue& value);
+// The whole number a field converts to, in [min, max]; #TRUE# is -1 and
+// #FALSE# 0. Text or a number out of range throws FieldError.
+int64_t toInteger(const FieldValue& value, int64_t min, int64_t max);

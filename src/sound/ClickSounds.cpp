@@ -1,0 +1,3 @@
+#include "sound/ClickSounds.h"
+
+void BuildClickSounds(Globals&) {}
