@@ -53,7 +53,9 @@ QString joinedCommandLine(int argc, char** argv) {
 bool writeFileWhole(const QString& path, const QByteArray& data) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(data) != data.size()) {
+    // commit() renames even when its own final flush came up short (a full
+    // disk), so every byte must be out before it is called.
+    if (file.write(data) != data.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }
