@@ -54,4 +54,7 @@ struct Globals {
     QString TempTextFile;
     QString TypedText;
     int16_t KeysSinceFlush = 0;
+    // Part of the text of the canvas's current opening is already in the log,
+    // so closing it out continues that text rather than starting a new one.
+    bool FlushedThisOpening = false;
 };
