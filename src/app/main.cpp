@@ -35,6 +35,9 @@ int main(int argc, char** argv) {
 
     try {
         Form2 launcher(globals, services);
+        // The program ends with the launcher, even if a canvas is still up.
+        app.setQuitOnLastWindowClosed(false);
+        QObject::connect(&launcher, &Form2::unloaded, &app, &QCoreApplication::quit);
         if (!launcher.Form_Load()) return 1;
         launcher.show();
         return app.exec();

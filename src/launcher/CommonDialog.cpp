@@ -2,7 +2,9 @@
 
 #include <QStringList>
 
-void CommonDialog::ShowOpen() { fileName_ = picker_.pickOpen(toQtFilter(filter_)); }
+void CommonDialog::ShowOpen() {
+    fileName_ = picker_.pickOpen(toQtFilter(filter_));
+}
 
 void CommonDialog::ShowSave() {
     fileName_ = picker_.pickSave(toQtFilter(filter_), (flags_ & kCreatePrompt) != 0);

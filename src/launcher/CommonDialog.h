@@ -9,7 +9,7 @@
 // result. The filter text is in the "description|pattern|description|pattern"
 // form; the file name is the chosen full path, empty when the user cancelled.
 class CommonDialog {
-public:
+  public:
     static constexpr uint32_t kCreatePrompt = 0x2000;
 
     explicit CommonDialog(FilePicker& picker) : picker_(picker) {}
@@ -20,7 +20,7 @@ public:
     void ShowSave();
     QString FileName() const { return fileName_; }
 
-private:
+  private:
     FilePicker& picker_;
     QString filter_;
     uint32_t flags_ = 0;

@@ -9,7 +9,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
+#include "launcher/PictureList.h"
 #include "launcher/Settings.h"
 #include "letters/Unzip.h"
 #include "platform/AppTitle.h"
@@ -20,7 +22,29 @@
 namespace {
 
 // Design positions are in twips; at 15 twips per pixel they become logical pixels.
-constexpr int px(int twips) { return twips / 15; }
+constexpr int px(int twips) {
+    return twips / 15;
+}
+
+// Buttons whose captions are too wide for their designed size first get a
+// narrower face, then a smaller size, until every caption fits: the desktop's
+// fonts are wider than the ones the layout was drawn for. All buttons share
+// the result so that they look alike.
+void fitCaptions(const QList<QPushButton*>& buttons) {
+    const auto allFit = [&buttons] {
+        return std::all_of(buttons.begin(), buttons.end(), [](const QPushButton* button) {
+            return button->sizeHint().width() <= button->width();
+        });
+    };
+    QFont font = buttons.first()->font();
+    for (int step = 0; step < 4 && !allFit(); ++step) {
+        if (step == 0)
+            font.setStretch(QFont::SemiCondensed);
+        else
+            font.setPixelSize(font.pixelSize() - 1);
+        for (QPushButton* button : buttons) button->setFont(font);
+    }
+}
 
 const QStringList kKeyHelp = {
     QStringLiteral("Esc - Unload picture and return here"),
@@ -78,12 +102,16 @@ void Form2::buildControls() {
     lblReadme = new QLabel(QStringLiteral("Click here for help."), this);
     place(lblReadme, 240, 4920, 1455, 255);
     lblReadme->setCursor(Qt::PointingHandCursor);
+    // The link-like help label is as wide as its text, wherever that ends.
+    lblReadme->adjustSize();
     Check1 = new QCheckBox(QStringLiteral("Tinks"), this);
     place(Check1, 240, 1200, 1455, 255);
 
+    fitCaptions({btnStart, btnPicture, btnClip, btnAppend});
+
     // Tab order as designed.
-    const QList<QWidget*> tabOrder = {btnStart, OptCentered, OptTiled, btnPicture, btnClip,
-                                      btnAppend, List1, Check1};
+    const QList<QWidget*> tabOrder = {btnStart, OptCentered, OptTiled, btnPicture,
+                                      btnClip,  btnAppend,   List1,    Check1};
     for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i) setTabOrder(tabOrder[i], tabOrder[i + 1]);
 
     for (QLabel* label : {lblPicture, lblKeys, lblReadme}) {
@@ -125,15 +153,9 @@ bool Form2::Form_Load() {
         Check1->setCheckState(static_cast<Qt::CheckState>(*settings.Check));
     }
 
-    const QString& commandLine = g.CommandLine;
-    const QString extension = commandLine.right(3).toLower();
-    if (!commandLine.isEmpty() &&
-        (extension == QLatin1String("jpg") || extension == QLatin1String("bmp") ||
-         extension == QLatin1String("gif")))
-        g.PictureFile = commandLine;
-
-    lblPicture->setText(g.PictureFile.isEmpty() ? QStringLiteral("No picture selected")
-                                                : g.PictureFile);
+    // The whole command line, as it is: a quoted path ends in a quote and is not taken.
+    if (endsInPictureExtension(g.CommandLine)) g.PictureFile = g.CommandLine;
+    showPictureFile();
 
     g.IncludeNames[0].clear();
     g.ExcludeNames[0].clear();
@@ -169,7 +191,9 @@ void Form2::nameTempTextFile() {
     }
 }
 
-bool Form2::tinksTicked() const { return Check1->checkState() != Qt::Unchecked; }
+bool Form2::tinksTicked() const {
+    return Check1->checkState() != Qt::Unchecked;
+}
 
 void Form2::Form_Unload() {
     writeSettings(settingsPath(globals_.ProgramFolder), globals_.PictureFile,
@@ -184,4 +208,5 @@ void Form2::closeEvent(QCloseEvent* event) {
     }
     Form_Unload();
     event->accept();
+    emit unloaded();
 }

@@ -20,7 +20,7 @@ struct Globals;
 class Form2 : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     Form2(Globals& globals, Services& services, QWidget* parent = nullptr);
 
     // The load sequence. Returns false when the program cannot run (the
@@ -60,14 +60,19 @@ public:
     QCheckBox* Check1;
     CommonDialog CommonDialog1;
 
-protected:
+  signals:
+    // The close was accepted and the settings are written: the program ends.
+    void unloaded();
+
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void buildControls();
+    void showPictureFile();
     void AcceptDroppedPicture(const QMimeData* data);
     void BuildPictureList();
     void nameTempTextFile();
