@@ -69,10 +69,9 @@ bool Form2::Form_QueryUnload() {
     CommonDialog1.ShowSave();
     const QString target = CommonDialog1.FileName();
     if (target == temp) return false;
-    if (target.isEmpty()) {
-        deleteTempTextFile(temp);
-        return false;
-    }
+    // The user asked to save: cancelling the dialog must not throw the work
+    // away. The launcher stays open and the next close asks again.
+    if (target.isEmpty()) return true;
     // Never over another file: the user's existing file must survive, and
     // the close waits until a free name is picked.
     if (!moveFileNoReplace(temp, target)) {

@@ -88,15 +88,24 @@ TEST_F(LauncherClosing, UnwritableTargetIsRefusedWithTheFileUntouched) {
     EXPECT_TRUE(tempExists());
 }
 
-TEST_F(LauncherClosing, YesWithTheSameNameKeepsAndCancelDeletes) {
+TEST_F(LauncherClosing, YesWithTheSameNameKeepsTheFileWhereItIs) {
     writeTempText("keep me\r\n");
     fakes.messages.answers = {MsgAnswer::Yes};
     fakes.filePicker.results = {globals.TempTextFile};
     EXPECT_TRUE(requestClose());
     EXPECT_TRUE(tempExists());
+}
 
+TEST_F(LauncherClosing, YesThenCancellingTheSaveDialogKeepsTheWorkAndTheLauncher) {
+    writeTempText("keep me\r\n");
     fakes.messages.answers = {MsgAnswer::Yes};
     fakes.filePicker.results = {QString()};
+    EXPECT_FALSE(requestClose());
+    EXPECT_TRUE(tempExists());
+    EXPECT_EQ(folder.read(QFileInfo(globals.TempTextFile).fileName()), QByteArray("keep me\r\n"));
+
+    // The next close asks again, and No then deletes as the user chose.
+    fakes.messages.answers = {MsgAnswer::No};
     EXPECT_TRUE(requestClose());
     EXPECT_FALSE(tempExists());
 }
