@@ -199,7 +199,9 @@ TEST_F(CanvasTyping, EscClosesWithoutDrawingOrLogging) {
     open({1024, 768}, QString());
     type("ab");
     const QImage before = canvas->windowImage().copy();
+    ASSERT_EQ(canvas->cursor().shape(), Qt::BlankCursor);
     canvas->Form_KeyPress(27);
+    EXPECT_NE(canvas->cursor().shape(), Qt::BlankCursor) << "the pointer is back";
     EXPECT_TRUE(canvas->BackBufferDC.isNull());
     EXPECT_TRUE(canvas->BackgroundPicture.isNull());
     EXPECT_EQ(g.KeysSinceFlush, 2);
