@@ -1,5 +1,7 @@
 #include "platform/Raster.h"
 
+#include <QFontMetrics>
+#include <QPainter>
 #include <algorithm>
 #include <cstring>
 
@@ -15,8 +17,7 @@ QRect SetPixelV(QImage& dc, int x, int y, ColorRef color) {
     return QRect(x, y, 1, 1);
 }
 
-QRect BitBlt(QImage& dst, int x, int y, int w, int h, const QImage& src, int sx, int sy,
-             Rop rop) {
+QRect BitBlt(QImage& dst, int x, int y, int w, int h, const QImage& src, int sx, int sy, Rop rop) {
     if (w <= 0 || h <= 0) return QRect();
     // Clip in source coordinates against both images.
     int left = std::max({0, sx, sx - x});
@@ -42,4 +43,37 @@ QRect BitBlt(QImage& dst, int x, int y, int w, int h, const QImage& src, int sx,
 QRect FillDeviceContext(QImage& dc, ColorRef color) {
     dc.fill(rgbFromColorRef(color));
     return dc.rect();
+}
+
+QRect TileBlt(QImage& dst, int columns, int rows, const QImage& tile) {
+    const int w = tile.width();
+    const int h = tile.height();
+    if (w <= 0 || h <= 0 || columns <= 0 || rows <= 0) return QRect();
+    const int width = std::min(static_cast<int64_t>(dst.width()), int64_t{columns} * w);
+    const int height = std::min(static_cast<int64_t>(dst.height()), int64_t{rows} * h);
+    if (width <= 0 || height <= 0) return QRect();
+    // The first band of rows is built tile by tile; every later row is a
+    // copy of the band's row it repeats, which costs one row copy each.
+    const int band = std::min(h, height);
+    for (int row = 0; row < band; ++row) {
+        const auto* from = reinterpret_cast<const QRgb*>(tile.constScanLine(row));
+        auto* to = reinterpret_cast<QRgb*>(dst.scanLine(row));
+        for (int x = 0; x < width; x += w)
+            std::memcpy(to + x, from, static_cast<size_t>(std::min(w, width - x)) * sizeof(QRgb));
+    }
+    const size_t rowBytes = static_cast<size_t>(width) * sizeof(QRgb);
+    for (int row = band; row < height; ++row)
+        std::memcpy(dst.scanLine(row), dst.constScanLine(row % h), rowBytes);
+    return QRect(0, 0, width, height);
+}
+
+QRect TextOut(QImage& dc, int x, int y, const QString& text, const QFont& font, ColorRef color) {
+    if (dc.isNull()) return QRect();
+    QPainter painter(&dc);
+    painter.setFont(font);
+    painter.setPen(QColor(rgbFromColorRef(color)));
+    const QFontMetrics metrics(font, &dc);
+    const QRect area(x, y, metrics.horizontalAdvance(text) + 1, metrics.height());
+    painter.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    return area.intersected(dc.rect());
 }

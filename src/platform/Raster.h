@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QFont>
 #include <QImage>
 #include <QRect>
 #include <QRgb>
+#include <QString>
 #include <cstdint>
 
 // A window's "device context" is a QImage in Format_RGB32 the size of the
@@ -42,3 +44,10 @@ QRect BitBlt(QImage& dst, int x, int y, int w, int h, const QImage& src, int sx,
 
 // Fills the whole image with one colour.
 QRect FillDeviceContext(QImage& dc, ColorRef color);
+
+// Covers `dst` from its top-left corner with `columns` x `rows` copies of
+// `tile`, side by side; copies reaching past the edges are clipped.
+QRect TileBlt(QImage& dst, int columns, int rows, const QImage& tile);
+
+// Prints one line of text with its top-left corner at (x, y).
+QRect TextOut(QImage& dc, int x, int y, const QString& text, const QFont& font, ColorRef color);

@@ -1,0 +1,24 @@
+#include "canvas/PictureLoader.h"
+
+#include <QImageReader>
+
+bool LoadPicture(const QString& path, QImage& picture) {
+    if (path.isEmpty()) {
+        picture = QImage();
+        return true;
+    }
+    // Qt's own limit is process-wide and far below a large photograph; ours
+    // is enforced below from the header, so only make room for it here.
+    QImageReader::setAllocationLimit(static_cast<int>(kPictureByteLimit / (1024 * 1024)));
+    QImageReader reader(path);
+    reader.setAutoTransform(false);
+    const QSize size = reader.size();
+    if (!size.isValid() || size.isEmpty()) return false;
+    if (static_cast<qint64>(size.width()) * size.height() * 4 > kPictureByteLimit) return false;
+    QImage decoded = reader.read();
+    if (decoded.isNull()) return false;
+    if (decoded.format() != QImage::Format_RGB32) decoded.convertTo(QImage::Format_RGB32);
+    if (decoded.isNull()) return false;
+    picture = std::move(decoded);
+    return true;
+}
