@@ -1,5 +1,7 @@
 #include "canvas/Form1.h"
 
+#include <utility>
+
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
@@ -41,6 +43,7 @@ Form1::Form1(Globals& globals, Services& services, std::function<bool()> tinksTi
       globals_(globals),
       services_(services),
       tinksTicked_(std::move(tinksTicked)) {
+    CurrentLine = std::exchange(globals.CarriedLine, QString());
     TimeFont = QFont(QStringLiteral("MS Sans Serif"));
     TimeFont.setPointSizeF(13.5);
     QPalette background = palette();
@@ -119,6 +122,7 @@ void Form1::Form_Unload() {
     } catch (...) {
         // The canvas closes whatever became of the text.
     }
+    globals_.CarriedLine = std::exchange(CurrentLine, QString());
 }
 
 void Form1::Form_KeyUp(int16_t, int16_t) {

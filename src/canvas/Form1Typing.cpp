@@ -85,7 +85,7 @@ void Form1::Form_KeyPress(int16_t KeyAscii) {
         LineCharCount = 0;
     }
 
-    ++g.KeysSinceFlush;
+    CountTypedKey(g);
     if (g.KeysSinceFlush > 500) FlushCurrentLine(g, CurrentLine, services_.messages);
 }
 

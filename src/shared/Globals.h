@@ -57,4 +57,8 @@ struct Globals {
     // Part of the text of the canvas's current opening is already in the log,
     // so closing it out continues that text rather than starting a new one.
     bool FlushedThisOpening = false;
+    // Typed text that closing the canvas could not write out (a full disk, a
+    // locked file). The next opening carries it on, so it is written with
+    // the next close-out instead of being lost with the window.
+    QString CarriedLine;
 };
