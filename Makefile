@@ -18,6 +18,10 @@ SAMPLE_PICTURE := pictures/alpine-dawn.jpg
 
 .PHONY: deps build run test program desktop-entry screenshots clean
 
+# Recipes read DEST from the environment, so that no character of a folder
+# name can break their quoting, and make does not expand a "$" in it.
+override DEST := $(value DEST)
+export DEST
 ifneq ($(filter program desktop-entry,$(MAKECMDGOALS)),)
 ifeq ($(strip $(DEST)),)
 $(error Say where the program folder goes: make $(filter program desktop-entry,$(MAKECMDGOALS)) DEST=<folder>)
@@ -38,11 +42,11 @@ test: build
 	ctest --preset $(PRESET)
 
 program: build
-	cmake --install "$(BUILD_DIR)" --prefix "$(DEST)"
-	@echo "The program folder is ready: start \"$(DEST)/pictype-viewer\""
+	cmake --install "$(BUILD_DIR)" --prefix "$$DEST"
+	@echo "The program folder is ready: start $$DEST/pictype-viewer"
 
 desktop-entry: program
-	@bash packaging/install-desktop-entry.sh "$(DEST)"
+	@bash packaging/install-desktop-entry.sh "$$DEST"
 
 screenshots: build
 	bash tools/take-screenshots.sh "$(BUILD_DIR)"

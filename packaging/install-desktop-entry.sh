@@ -10,8 +10,11 @@ here=$(cd "$(dirname "$0")" && pwd)
 folder=$(realpath -m -- "$1")
 program=$folder/pictype-viewer
 [[ -x $program ]] || { echo "$program is not there: lay out the folder with make program first" >&2; exit 1; }
-if [[ $folder == *[[:cntrl:]]* ]]; then
-  echo "A desktop entry cannot point at a folder whose name holds control characters: $folder" >&2
+# Desktops built on GLib look for the program under its Exec path with a
+# "%%" still doubled, so a "%" in the path gives an entry that never starts.
+if [[ $folder == *[[:cntrl:]%]* ]]; then
+  echo "A desktop entry cannot start a program from a folder whose path holds \"%\" or a" >&2
+  echo "control character: $folder. Lay the program out in another folder." >&2
   exit 1
 fi
 
@@ -20,8 +23,7 @@ applications=$data_home/applications
 mkdir -p "$applications"
 
 # A desktop entry's string values escape the backslash; Exec arguments are
-# also quoted, with ", `, $ and \ escaped inside the quotes, and a literal %
-# is doubled so it cannot be taken for a field code. Patterns and
+# also quoted, with ", `, $ and \ escaped inside the quotes. Patterns and
 # replacements stay quoted: bash 5.2 gives & in a replacement a meaning.
 bs='\'
 escape_string() { printf '%s' "${1//"$bs"/"$bs$bs"}"; }
@@ -29,7 +31,6 @@ quote_argument() {
   local s=$1 c
   s=${s//"$bs"/"$bs$bs"}
   for c in '"' '`' '$'; do s=${s//"$c"/"$bs$c"}; done
-  s=${s//"%"/"%%"}
   escape_string "\"$s\""
 }
 program_value=$(escape_string "$program")
