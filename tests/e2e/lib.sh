@@ -14,7 +14,7 @@
 # started by someone else), focus_window, type_text, press, click_at,
 # click_in_window, close_window, window_geometry, screenshot,
 # screenshot_window, pixel_at, wait_pixel, dark_pixels, text_lines,
-# shows_text, write_file_bytes, wait_file, wait_for, assert_eq,
+# same_region, shows_text, write_file_bytes, wait_file, wait_for, assert_eq,
 # assert_file_bytes, fail, e2e_skip, e2e_pass.
 #
 # A test that runs make or cmake on the build tree says so in a line
@@ -204,6 +204,15 @@ text_lines() {
     -threshold 50% -scale "1x${h}!" -threshold 0 -depth 8 gray:- |
     od -An -v -tu1 | tr -s ' ' '\n' | grep -v '^$' |
     awk '$1 > 0 && !inside { lines++ } { inside = ($1 > 0) } END { print lines + 0 }'
+}
+
+# Whether two PNGs hold the same pixels in a region: same_region A B X Y W H
+same_region() {
+  local geometry="${5}x${6}+${3}+${4}" differing
+  convert "$1" -crop "$geometry" +repage "$WORK/region-a.png"
+  convert "$2" -crop "$geometry" +repage "$WORK/region-b.png"
+  differing=$(compare -metric AE "$WORK/region-a.png" "$WORK/region-b.png" null: 2>&1) || true
+  [[ $differing == 0 ]]
 }
 
 # Whether a region of a PNG shows a text exactly as a label of the program
