@@ -36,6 +36,7 @@ build: deps
 	cmake --build --preset $(PRESET) $(if $(JOBS),-j $(JOBS))
 
 run: build
+	@[ -n "$$DISPLAY$$WAYLAND_DISPLAY" ] || { echo "make run needs a desktop session: neither DISPLAY nor WAYLAND_DISPLAY is set." >&2; exit 1; }
 	cd "$(PROGRAM_DIR)" && ./pictype-viewer "$$PWD/$(SAMPLE_PICTURE)"
 
 test: build
