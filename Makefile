@@ -1,29 +1,56 @@
-# The two commands: `make run` builds and starts the program, `make test`
-# builds and runs every test. Both install missing Debian packages first.
+# The commands of the README. Each one first installs the Debian packages
+# that are missing (tools/install-deps.sh: as root it runs apt-get, otherwise
+# it prints the apt-get line to run and stops), then builds.
+#
+#   make run                          build and start the program
+#   make test                         build and run every test
+#   make program DEST=<folder>        lay out a portable program folder
+#   make desktop-entry DEST=<folder>  ... and add it to the desktop's menu
+#   make screenshots                  retake the pictures in docs/
+#
+# JOBS=<n> limits the build to n parallel jobs (ninja's default otherwise).
 
-PROGRAM_DIR := build/release/program
-SAMPLE_PICTURE ?=
+PRESET ?= release
+BUILD_DIR := build/$(PRESET)
+PROGRAM_DIR := $(BUILD_DIR)/program
+# Large enough to pan with the arrow keys on any screen.
+SAMPLE_PICTURE := pictures/alpine-dawn.jpg
 
-.PHONY: deps build run test program clean
+.PHONY: deps build run test program desktop-entry screenshots clean
+
+# Recipes read DEST from the environment, so that no character of a folder
+# name can break their quoting, and make does not expand a "$" in it.
+override DEST := $(value DEST)
+export DEST
+ifneq ($(filter program desktop-entry,$(MAKECMDGOALS)),)
+ifeq ($(strip $(DEST)),)
+$(error Say where the program folder goes: make $(filter program desktop-entry,$(MAKECMDGOALS)) DEST=<folder>)
+endif
+endif
 
 deps:
-	@tools/install-deps.sh
+	@bash tools/install-deps.sh $(if $(filter sanitize fuzz,$(PRESET)),--with-clang)
 
 build: deps
-	cmake --preset release
-	cmake --build --preset release
+	cmake --preset $(PRESET)
+	cmake --build --preset $(PRESET) $(if $(JOBS),-j $(JOBS))
 
 run: build
-	cd $(PROGRAM_DIR) && ./pictype-viewer $(SAMPLE_PICTURE)
+	@[ -n "$$DISPLAY$$WAYLAND_DISPLAY" ] || { echo "make run needs a desktop session: neither DISPLAY nor WAYLAND_DISPLAY is set." >&2; exit 1; }
+	cd "$(PROGRAM_DIR)" && ./pictype-viewer "$$PWD/$(SAMPLE_PICTURE)"
 
 test: build
-	ctest --preset release
+	ctest --preset $(PRESET)
 
 program: build
-	@if [ -z "$(DEST)" ]; then echo "usage: make program DEST=<folder>" >&2; exit 2; fi
-	mkdir -p "$(DEST)"
-	cp -R $(PROGRAM_DIR)/. "$(DEST)/"
-	@echo "Program folder laid out at $(DEST)"
+	cmake --install "$(BUILD_DIR)" --prefix "$$DEST"
+	@echo "The program folder is ready: start $$DEST/pictype-viewer"
+
+desktop-entry: program
+	@bash packaging/install-desktop-entry.sh "$$DEST"
+
+screenshots: build
+	bash tools/take-screenshots.sh "$(BUILD_DIR)"
 
 clean:
 	rm -rf build

@@ -1,18 +1,28 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the program need,
 # when any is missing. As root it runs apt-get; otherwise it prints the line
-# to run and stops.
+# to run and stops. --with-clang adds the compiler the sanitize and fuzz
+# presets build with. PICTYPE_SKIP_DEPS=1 skips the check (other systems).
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ make pkg-config
+  cmake ninja-build g++ make pkg-config python3
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev
   libzip-dev zipcmp zipmerge ziptool zip
   libsdl2-dev
-  xvfb xdotool imagemagick x11-utils xclip fonts-dejavu-core desktop-file-utils
-  clang libclang-rt-14-dev
+  xvfb xdotool imagemagick x11-utils xclip fonts-dejavu-core
+  desktop-file-utils libglib2.0-bin
 )
+if [[ ${1:-} == --with-clang ]]; then packages+=(clang libclang-rt-14-dev); fi
+
+[[ -n ${PICTYPE_SKIP_DEPS:-} ]] && exit 0
+if ! command -v dpkg-query >/dev/null; then
+  echo "This is not a Debian system: install the equivalents of these Debian 12" >&2
+  echo "packages, then run again with PICTYPE_SKIP_DEPS=1:" >&2
+  echo "  ${packages[*]}" >&2
+  exit 1
+fi
 
 missing=()
 for package in "${packages[@]}"; do
@@ -23,12 +33,12 @@ done
 
 line="apt-get install -y --no-install-recommends ${missing[*]}"
 if [[ $(id -u) -ne 0 ]]; then
-  echo "Missing Debian packages. Install them as root with:" >&2
+  echo "Some Debian packages are missing. Install them as root, then run the same" >&2
+  echo "make command again:" >&2
   echo "  sudo apt-get update && sudo $line" >&2
   exit 1
 fi
 echo "Installing missing Debian packages: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 apt-get update -qq
-# shellcheck disable=SC2086
 apt-get install -y -qq --no-install-recommends "${missing[@]}"

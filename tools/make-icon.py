@@ -1,6 +1,9 @@
 #!/usr/bin/env python3
 """Draws the program's 32 x 32 icon (16 colours): a pixel letter over a
-landscape, and writes it as PNG. Usage: make-icon.py OUT.png [SIZE]"""
+landscape, and writes it as PNG. Usage: make-icon.py OUT.png [SIZE]
+
+Other sizes keep the 32 x 32 design: whole multiples enlarge its pixels
+as they are, other sizes average the design's pixels that each one covers."""
 import struct
 import sys
 import zlib
@@ -38,10 +41,32 @@ def pixel(x, y):
     return SKY
 
 
-def png(size):
-    rows = b""
+def scaled(size):
+    design = [[pixel(x, y) for x in range(32)] for y in range(32)]
+    if size % 32 == 0:
+        return [[design[y * 32 // size][x * 32 // size] for x in range(size)] for y in range(size)]
+    # Eight samples a side per output pixel: a box filter close enough to exact.
+    samples = 8
+    step = 32 / (size * samples)
+    offsets = [(i + 0.5) * step for i in range(samples)]
+    result = []
     for y in range(size):
-        rows += b"\0" + b"".join(bytes(pixel(x * 32 // size, y * 32 // size)) for x in range(size))
+        row = []
+        for x in range(size):
+            total = [0, 0, 0]
+            for dy in offsets:
+                design_row = design[int(y * 32 / size + dy)]
+                for dx in offsets:
+                    colour = design_row[int(x * 32 / size + dx)]
+                    for channel in range(3):
+                        total[channel] += colour[channel]
+            row.append(tuple(round(t / samples**2) for t in total))
+        result.append(row)
+    return result
+
+
+def png(size):
+    rows = b"".join(b"\0" + b"".join(bytes(colour) for colour in row) for row in scaled(size))
 
     def chunk(kind, data):
         body = kind + data

@@ -56,6 +56,15 @@ const QStringList kKeyHelp = {
     QStringLiteral("Shift + Arrows - Move picture 50 pixels."),
 };
 
+// The settings file stores 0 unchecked, 1 checked, 2 greyed; Qt numbers
+// checked and greyed (partially checked) the other way round.
+Qt::CheckState checkStateFromStored(int stored) {
+    return stored == 1 ? Qt::Checked : stored == 2 ? Qt::PartiallyChecked : Qt::Unchecked;
+}
+int storedFromCheckState(Qt::CheckState state) {
+    return state == Qt::Checked ? 1 : state == Qt::PartiallyChecked ? 2 : 0;
+}
+
 }  // namespace
 
 Form2::Form2(Globals& globals, Services& services, QWidget* parent)
@@ -150,7 +159,7 @@ bool Form2::Form_Load() {
     if (settings.Centered) (*settings.Centered ? OptCentered : OptTiled)->setChecked(true);
     if (settings.Check) {
         if (*settings.Check == 2) Check1->setTristate(true);
-        Check1->setCheckState(static_cast<Qt::CheckState>(*settings.Check));
+        Check1->setCheckState(checkStateFromStored(*settings.Check));
     }
 
     // The whole command line, as it is: a quoted path ends in a quote and is not taken.
@@ -198,7 +207,7 @@ bool Form2::tinksTicked() const {
 void Form2::Form_Unload() {
     writeSettings(settingsPath(globals_.ProgramFolder), globals_.PictureFile,
                   globals_.LetterSetName, OptCentered->isChecked(),
-                  static_cast<int>(Check1->checkState()));
+                  storedFromCheckState(Check1->checkState()));
 }
 
 void Form2::closeEvent(QCloseEvent* event) {

@@ -8,6 +8,17 @@
 #   wait_window "Pictype Viewer"    # prints the window id
 #   ...
 #   e2e_pass
+#
+# Helpers: start_program, wait_window, wait_window_gone, wait_program_exit
+# (sets EXIT_STATUS), adopt_window_program + wait_program_gone (a program
+# started by someone else), focus_window, type_text, press, click_at,
+# click_in_window, close_window, window_geometry, screenshot,
+# screenshot_window, pixel_at, wait_pixel, dark_pixels, text_lines,
+# same_region, shows_text, write_file_bytes, wait_file, wait_for, assert_eq,
+# assert_file_bytes, fail, e2e_skip, e2e_pass.
+#
+# A test that runs make or cmake on the build tree says so in a line
+# "# e2e: uses-build-tree"; CTest then runs such tests one at a time.
 
 set -euo pipefail
 
@@ -48,8 +59,10 @@ e2e_setup() {
   trap e2e_cleanup EXIT
   PROGRAM_DIR=$WORK/program
   cp -R "$PICTYPE_PROGRAM_DIR" "$PROGRAM_DIR"
+  # Nothing the program or a helper does may reach the real home folder.
   export HOME=$WORK/home XDG_RUNTIME_DIR=$WORK/runtime TEMP=$WORK/temp
-  mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$TEMP"
+  export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
+  mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$TEMP" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
   chmod 700 "$XDG_RUNTIME_DIR"
   export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
   unset WAYLAND_DISPLAY QT_QPA_PLATFORM
@@ -101,6 +114,23 @@ wait_program_exit() {
   PROGRAM_PID=
 }
 
+# Takes over a program that this shell did not start (a desktop launcher
+# started it): its process is found through the window, and the cleanup
+# ends it like one of ours.
+adopt_window_program() {
+  PROGRAM_PID=$(xdotool getwindowpid "$1") || fail "window $1 names no process"
+}
+
+# Waits until an adopted program has ended; its exit status cannot be known.
+wait_program_gone() {
+  local deadline=$((SECONDS + E2E_TIMEOUT))
+  while kill -0 "$PROGRAM_PID" 2>/dev/null; do
+    ((SECONDS < deadline)) || fail "the program did not end"
+    sleep 0.1
+  done
+  PROGRAM_PID=
+}
+
 # Gives a window the keyboard focus (no window manager here).
 focus_window() {
   xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
@@ -124,14 +154,22 @@ click_at() {
 
 # Clicks at a position relative to a window's top-left corner.
 click_in_window() {
-  local id=$1 x=$2 y=$3 wx wy
-  eval "$(xdotool getwindowgeometry --shell "$id")"
-  wx=$X wy=$Y
-  click_at $((wx + x)) $((wy + y))
+  window_geometry "$1"
+  click_at $((WIN_X + $2)) $((WIN_Y + $3))
+}
+
+# Sets WIN_X, WIN_Y (screen position) and WIN_W, WIN_H (size) of a window.
+window_geometry() {
+  local X Y WIDTH HEIGHT WINDOW SCREEN
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  WIN_X=$X WIN_Y=$Y WIN_W=$WIDTH WIN_H=$HEIGHT
 }
 
 # Screenshot of the whole screen.
 screenshot() { import -window root "$1"; }
+
+# Screenshot of one window's contents.
+screenshot_window() { import -window "$1" "$2"; }
 
 # The colour of one pixel of a PNG as "r,g,b" (0-255 each).
 pixel_at() {
@@ -150,6 +188,70 @@ wait_pixel() {
   done
 }
 
+# How many pixels of a region of a PNG are darker than a grey level (0-100,
+# default 50): text, frames and marks stand out this way on light controls.
+dark_pixels() {
+  local image=$1 x=$2 y=$3 w=$4 h=$5 level=${6:-50}
+  convert "$image" -crop "${w}x${h}+${x}+${y}" +repage -colorspace Gray -negate \
+    -threshold "$((100 - level))%" -format "%[fx:int(mean*w*h+0.5)]" info:
+}
+
+# How many lines of dark text a region of a PNG holds: runs of rows with a
+# dark pixel, separated by rows without one.
+text_lines() {
+  local image=$1 x=$2 y=$3 w=$4 h=$5
+  convert "$image" -crop "${w}x${h}+${x}+${y}" +repage -colorspace Gray -negate \
+    -threshold 50% -scale "1x${h}!" -threshold 0 -depth 8 gray:- |
+    od -An -v -tu1 | tr -s ' ' '\n' | grep -v '^$' |
+    awk '$1 > 0 && !inside { lines++ } { inside = ($1 > 0) } END { print lines + 0 }'
+}
+
+# Whether two PNGs hold the same pixels in a region: same_region A B X Y W H
+same_region() {
+  local geometry="${5}x${6}+${3}+${4}" differing
+  convert "$1" -crop "$geometry" +repage "$WORK/region-a.png"
+  convert "$2" -crop "$geometry" +repage "$WORK/region-b.png"
+  differing=$(compare -metric AE "$WORK/region-a.png" "$WORK/region-b.png" null: 2>&1) || true
+  [[ $differing == 0 ]]
+}
+
+# Whether a region of a PNG shows a text exactly as a label of the program
+# draws it (PIXEL_SIZE for windows that set their own font size). Text
+# wider than the region is compared as far as the region shows it.
+#   shows_text IMAGE X Y W H TEXT [PIXEL_SIZE]
+shows_text() {
+  local image=$1 x=$2 y=$3 w=$4 h=$5 text=$6 size=${7:-} rendered=$WORK/text.png
+  "$PICTYPE_BIN_DIR/render-label" ${size:+--pixel-size "$size"} "$text" "$rendered" ||
+    fail "could not draw '$text'"
+  convert "$image" -crop "${w}x${h}+${x}+${y}" +repage "$WORK/region.png"
+  convert "$rendered" -crop "$((w - 1))x${h}+0+0" +repage "$rendered"
+  local differing
+  differing=$(compare -metric AE -subimage-search "$WORK/region.png" "$rendered" null: 2>&1 | cut -d' ' -f1) || true
+  [[ $differing == 0 ]]
+}
+
+# Writes bytes given as printf escapes ('\r\n' and so on) to a file.
+write_file_bytes() { printf '%b' "$2" >"$1"; }
+
+# Waits until a command succeeds: wait_for "what is awaited" COMMAND [ARGS...]
+wait_for() {
+  local what=$1 deadline=$((SECONDS + E2E_TIMEOUT))
+  shift
+  until "$@"; do
+    ((SECONDS < deadline)) || fail "gave up waiting for $what"
+    sleep 0.1
+  done
+}
+
+# Waits until a file exists.
+wait_file() {
+  local deadline=$((SECONDS + E2E_TIMEOUT))
+  until [[ -e $1 ]]; do
+    ((SECONDS < deadline)) || fail "$1 did not appear"
+    sleep 0.1
+  done
+}
+
 assert_eq() {
   [[ $1 == "$2" ]] || fail "${3:-values differ}: got '$1', expected '$2'"
 }
@@ -159,6 +261,12 @@ assert_file_bytes() {
   [[ -f $file ]] || fail "$file does not exist"
   cmp -s "$file" <(printf '%b' "$expected") ||
     fail "$file holds $(od -c "$file" | head -5), expected $(printf '%b' "$expected" | od -c | head -5)"
+}
+
+# Ends the test as skipped (CTest's SKIP_RETURN_CODE): it cannot run here.
+e2e_skip() {
+  e2e_log "skipped: $*"
+  exit 77
 }
 
 e2e_pass() { e2e_log "passed"; }

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Retakes the screenshots the README shows (docs/*.png) from the built
+# program, under a private Xvfb with the end-to-end harness.
+# Usage: take-screenshots.sh [BUILD-DIR]   (default build/release)
+set -euo pipefail
+source_dir=$(cd "$(dirname "$0")/.." && pwd)
+build_dir=$(realpath "${1:-$source_dir/build/release}")
+export PICTYPE_PROGRAM_DIR=$build_dir/program PICTYPE_BIN_DIR=$build_dir/bin
+source "$source_dir/tests/e2e/lib.sh"
+e2e_setup 1024x768
+
+# The launcher as a user sees it after choosing a picture in an earlier run.
+# The launcher only shows the remembered path, so a familiar-looking one is
+# used instead of this run's temporary folder.
+write_file_bytes "$PROGRAM_DIR/pictype.ini" '"/home/you/Pictures/alpine-dawn.jpg","",#TRUE#,1\r\n'
+start_program
+window=$(wait_window "Pictype Viewer")
+shot=$WORK/launcher.png
+launcher_drawn() {
+  screenshot_window "$window" "$shot"
+  [[ $(text_lines "$shot" 16 216 281 97) == 7 ]]
+}
+wait_for "the launcher to be drawn" launcher_drawn
+mkdir -p "$source_dir/docs"
+convert "$shot" -strip "$source_dir/docs/launcher.png"
+close_window "$window"
+wait_program_exit
+e2e_log "wrote docs/launcher.png"
