@@ -1,15 +1,20 @@
 #include "shared/FieldReader.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
 
 // A whole decimal number with an optional sign; nullopt when the text is not one
 // or does not fit 64 bits.
-std::optional<int64_t> parseWhole(const QByteArray& text) {
+std::optional<int64_t> parseWhole(QByteArrayView text) {
     qsizetype i = 0;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
@@ -28,6 +33,12 @@ std::optional<int64_t> parseWhole(const QByteArray& text) {
         value = -value;
     }
     return value;
+}
+
+QByteArrayView trimmedView(QByteArrayView text) {
+    while (!text.isEmpty() && isBlank(text.front())) text = text.sliced(1);
+    while (!text.isEmpty() && isBlank(text.back())) text.chop(1);
+    return text;
 }
 
 }  // namespace
@@ -54,14 +65,19 @@ void FieldReader::skipSeparator() {
 FieldReader::Raw FieldReader::nextField(bool numeric) {
     // Blank lines between fields are as good as one line end.
     while (pos_ < data_.size() && (isBlank(data_[pos_]) || isLineEnd(data_[pos_]))) ++pos_;
+    fieldStart_ = pos_;
     if (pos_ >= data_.size()) throw FieldError("the file ends before this field");
 
+    const QByteArrayView all(data_);
     if (data_[pos_] == '"') {
         const qsizetype start = pos_ + 1;
         qsizetype end = data_.indexOf('"', start);
         if (end < 0) end = data_.size();
-        Raw field{data_.mid(start, end - start), true};
-        pos_ = end < data_.size() ? end + 1 : end;
+        const Raw field{all.sliced(start, end - start), true};
+        // Whatever stands between the closing quote and the separator belongs
+        // to this field and is dropped, so it cannot shift the fields after it.
+        pos_ = end;
+        while (pos_ < data_.size() && data_[pos_] != ',' && !isLineEnd(data_[pos_])) ++pos_;
         skipSeparator();
         return field;
     }
@@ -72,28 +88,33 @@ FieldReader::Raw FieldReader::nextField(bool numeric) {
         if (c == ',' || isLineEnd(c) || (numeric && isBlank(c))) break;
         ++pos_;
     }
-    Raw field{data_.mid(start, pos_ - start).trimmed(), false};
+    const Raw field{trimmedView(all.sliced(start, pos_ - start)), false};
     skipSeparator();
     return field;
 }
 
-QString FieldReader::readString() { return QString::fromLocal8Bit(nextField(false).text); }
+QString FieldReader::readString() {
+    return QString::fromLocal8Bit(nextField(false).text);
+}
 
 int64_t FieldReader::readInteger(int64_t min, int64_t max) {
     const Raw field = nextField(true);
     const std::optional<int64_t> value = field.quoted ? std::nullopt : parseWhole(field.text);
-    if (!value) throw FieldError("not a whole number: " + field.text.left(40).toStdString());
+    if (!value)
+        throw FieldError("not a whole number: " +
+                         field.text.first(std::min<qsizetype>(field.text.size(), 40))
+                             .toByteArray()
+                             .toStdString());
     if (*value < min || *value > max)
-        throw FieldError("number out of range: " + field.text.toStdString());
+        throw FieldError("number out of range: " + field.text.toByteArray().toStdString());
     return *value;
 }
 
 FieldValue FieldReader::readValue() {
     const Raw field = nextField(false);
     if (field.quoted) return QString::fromLocal8Bit(field.text);
-    const QByteArray upper = field.text.toUpper();
-    if (upper == "#TRUE#") return Truth{true};
-    if (upper == "#FALSE#") return Truth{false};
+    if (field.text.compare("#TRUE#", Qt::CaseInsensitive) == 0) return Truth{true};
+    if (field.text.compare("#FALSE#", Qt::CaseInsensitive) == 0) return Truth{false};
     if (const std::optional<int64_t> number = parseWhole(field.text)) return *number;
     return QString::fromLocal8Bit(field.text);
 }
