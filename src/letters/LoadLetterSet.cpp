@@ -18,9 +18,11 @@ LetterSetReadResult readLetterSet(const QByteArray& data, LetterGlyphs& glyphs) 
             reader.readString();  // the label
             glyph.PixelCount = reader.readInt16();
             for (int k = 0; k < glyph.PixelCount; ++k) {
-                if (k >= LetterGlyph::kCapacity) {
+                if (k == LetterGlyph::kCapacity) {
                     glyph.PixelCount = LetterGlyph::kCapacity;
-                    throw FieldError("more than 1024 pixels in one character");
+                    result.stopReason = QStringLiteral("more than 1024 pixels in one character");
+                    result.stopOffset = reader.position();
+                    return result;
                 }
                 glyph.PixelX[k] = reader.readInt16();
                 glyph.PixelY[k] = reader.readInt16();
