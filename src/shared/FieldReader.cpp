@@ -1,6 +1,7 @@
 #include "shared/FieldReader.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -43,52 +44,52 @@ QByteArrayView trimmedView(QByteArrayView text) {
 
 }  // namespace
 
-FieldReader::FieldReader(QByteArray data) : data_(std::move(data)) {}
+FieldReader::FieldReader(QByteArray data) : data_(std::move(data)), view_(data_) {}
 
 void FieldReader::skipBlanks() {
-    while (pos_ < data_.size() && isBlank(data_[pos_])) ++pos_;
+    while (pos_ < view_.size() && isBlank(view_[pos_])) ++pos_;
 }
 
 void FieldReader::skipSeparator() {
     skipBlanks();
-    if (pos_ >= data_.size()) return;
-    if (data_[pos_] == ',') {
+    if (pos_ >= view_.size()) return;
+    if (view_[pos_] == ',') {
         ++pos_;
-    } else if (data_[pos_] == '\r') {
+    } else if (view_[pos_] == '\r') {
         ++pos_;
-        if (pos_ < data_.size() && data_[pos_] == '\n') ++pos_;
-    } else if (data_[pos_] == '\n') {
+        if (pos_ < view_.size() && view_[pos_] == '\n') ++pos_;
+    } else if (view_[pos_] == '\n') {
         ++pos_;
     }
 }
 
 FieldReader::Raw FieldReader::nextField(bool numeric) {
     // Blank lines between fields are as good as one line end.
-    while (pos_ < data_.size() && (isBlank(data_[pos_]) || isLineEnd(data_[pos_]))) ++pos_;
+    while (pos_ < view_.size() && (isBlank(view_[pos_]) || isLineEnd(view_[pos_]))) ++pos_;
     fieldStart_ = pos_;
-    if (pos_ >= data_.size()) throw FieldError("the file ends before this field");
+    if (pos_ >= view_.size()) throw FieldError("the file ends before this field");
 
-    const QByteArrayView all(data_);
-    if (data_[pos_] == '"') {
+    if (view_[pos_] == '"') {
         const qsizetype start = pos_ + 1;
-        qsizetype end = data_.indexOf('"', start);
-        if (end < 0) end = data_.size();
-        const Raw field{all.sliced(start, end - start), true};
+        const void* quote =
+            std::memchr(view_.data() + start, '"', static_cast<size_t>(view_.size() - start));
+        const qsizetype end = quote ? static_cast<const char*>(quote) - view_.data() : view_.size();
+        const Raw field{view_.sliced(start, end - start), true};
         // Whatever stands between the closing quote and the separator belongs
         // to this field and is dropped, so it cannot shift the fields after it.
         pos_ = end;
-        while (pos_ < data_.size() && data_[pos_] != ',' && !isLineEnd(data_[pos_])) ++pos_;
+        while (pos_ < view_.size() && view_[pos_] != ',' && !isLineEnd(view_[pos_])) ++pos_;
         skipSeparator();
         return field;
     }
 
     const qsizetype start = pos_;
-    while (pos_ < data_.size()) {
-        const char c = data_[pos_];
+    while (pos_ < view_.size()) {
+        const char c = view_[pos_];
         if (c == ',' || isLineEnd(c) || (numeric && isBlank(c))) break;
         ++pos_;
     }
-    const Raw field{trimmedView(all.sliced(start, pos_ - start)), false};
+    const Raw field{trimmedView(view_.sliced(start, pos_ - start)), false};
     skipSeparator();
     return field;
 }
@@ -97,7 +98,36 @@ QString FieldReader::readString() {
     return QString::fromLocal8Bit(nextField(false).text);
 }
 
+std::optional<int64_t> FieldReader::readPlainNumber() {
+    const char* const begin = view_.data();
+    const qsizetype size = view_.size();
+    qsizetype i = pos_;
+    while (i < size && (isBlank(begin[i]) || isLineEnd(begin[i]))) ++i;
+    const qsizetype start = i;
+    bool negative = false;
+    if (i < size && (begin[i] == '-' || begin[i] == '+')) negative = begin[i++] == '-';
+    // Up to 18 digits cannot overflow; longer numbers take the careful road.
+    const qsizetype digitsStart = i;
+    int64_t value = 0;
+    while (i < size && i - digitsStart < 18 && begin[i] >= '0' && begin[i] <= '9')
+        value = value * 10 + (begin[i++] - '0');
+    if (i == digitsStart) return std::nullopt;
+    if (i < size && begin[i] != ',' && !isLineEnd(begin[i]) && !isBlank(begin[i]))
+        return std::nullopt;
+    fieldStart_ = start;
+    pos_ = i;
+    skipSeparator();
+    return negative ? -value : value;
+}
+
 int64_t FieldReader::readInteger(int64_t min, int64_t max) {
+    // Letter sets hold hundreds of thousands of plain numbers: read those
+    // straight from the data.
+    if (const std::optional<int64_t> plain = readPlainNumber()) {
+        if (*plain < min || *plain > max)
+            throw FieldError("number out of range: " + std::to_string(*plain));
+        return *plain;
+    }
     const Raw field = nextField(true);
     const std::optional<int64_t> value = field.quoted ? std::nullopt : parseWhole(field.text);
     if (!value)

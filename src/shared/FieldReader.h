@@ -33,6 +33,9 @@ using FieldValue = std::variant<Truth, int64_t, QString>;
 class FieldReader {
   public:
     explicit FieldReader(QByteArray data);
+    // The reader looks into its own copy of the data.
+    FieldReader(const FieldReader&) = delete;
+    FieldReader& operator=(const FieldReader&) = delete;
 
     // The next field as text, whatever it holds.
     QString readString();
@@ -55,10 +58,14 @@ class FieldReader {
         bool quoted;
     };
     Raw nextField(bool numeric);
+    // The next field when it is a plain decimal number of at most 18 digits;
+    // nullopt (and nothing consumed) otherwise.
+    std::optional<int64_t> readPlainNumber();
     void skipBlanks();
     void skipSeparator();
 
     QByteArray data_;
+    QByteArrayView view_;  // data_ read through const access, which never detaches
     qsizetype pos_ = 0;
     qsizetype fieldStart_ = 0;
 };
