@@ -18,8 +18,12 @@ LetterSetReadResult readLetterSet(const QByteArray& data, LetterGlyphs& glyphs) 
             reader.readString();  // the label
             glyph.PixelCount = reader.readInt16();
             for (int k = 0; k < glyph.PixelCount; ++k) {
-                if (k >= LetterGlyph::kCapacity)
-                    throw FieldError("more than 1024 pixels in one character");
+                if (k == LetterGlyph::kCapacity) {
+                    glyph.PixelCount = LetterGlyph::kCapacity;
+                    result.stopReason = QStringLiteral("more than 1024 pixels in one character");
+                    result.stopOffset = reader.position();
+                    return result;
+                }
                 glyph.PixelX[k] = reader.readInt16();
                 glyph.PixelY[k] = reader.readInt16();
                 glyph.PixelColor[k] = reader.readInt32();
@@ -27,9 +31,10 @@ LetterSetReadResult readLetterSet(const QByteArray& data, LetterGlyphs& glyphs) 
             ++result.blocksRead;
         }
         result.complete = true;
+        result.stopOffset = reader.position();
     } catch (const FieldError& error) {
         result.stopReason = QString::fromStdString(error.what());
-        result.stopOffset = reader.position();
+        result.stopOffset = reader.fieldStart();
     }
     return result;
 }
@@ -40,14 +45,20 @@ bool LoadLetterSet(Globals& globals, MessageBoxService& messages) {
     // A folder of our own, readable only by us, so nobody else can plant a
     // link where the member lands or swap the file before it is read.
     QByteArray privateFolder = QFile::encodeName(joinFolder(tempFolder(), "pictype-XXXXXX"));
-    if (::mkdtemp(privateFolder.data()) == nullptr) return false;
+    if (::mkdtemp(privateFolder.data()) == nullptr) {
+        // Nowhere to extract to: to the user that is a failed extraction.
+        messages.show(QStringLiteral("Could not unzip ") + globals.LettersZipPath);
+        return false;
+    }
     const QString folder = QFile::decodeName(privateFolder);
 
     UnzipRun(globals, messages, globals.LettersZipPath, folder, 0, 1);
 
+    // A name that could lead out of the private folder was never extracted;
+    // whatever it points at outside is none of this load's business.
     QFile file(joinFolder(folder, globals.LetterSetName));
     bool extracted = false;
-    if (file.open(QIODevice::ReadOnly)) {
+    if (isSafeMemberName(globals.LetterSetName.toLocal8Bit()) && file.open(QIODevice::ReadOnly)) {
         extracted = true;
         readLetterSet(file.readAll(), *globals.Glyphs);
         file.close();

@@ -16,6 +16,8 @@
 namespace {
 
 constexpr int kNameBufferSize = 257;
+// The replace callback's answer "replace this and every further file".
+constexpr int kReplaceAll = 100;
 
 struct ZipCloser {
     void operator()(zip_t* archive) const { zip_discard(archive); }
@@ -28,22 +30,8 @@ using ZipFileHandle = std::unique_ptr<zip_file_t, ZipFileCloser>;
 
 ZipHandle openArchive(const QString& path) {
     int error = 0;
-    ZipHandle archive(zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY,
-                               &error));
+    ZipHandle archive(zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &error));
     return archive;
-}
-
-// A member name may only name a file below the target folder.
-bool isSafeMemberName(const QByteArray& name) {
-    if (name.isEmpty() || name.startsWith('/') || name.startsWith('\\') || name.endsWith('/'))
-        return false;
-    if (name.contains('\0')) return false;
-    const QList<QByteArray> parts = name.split('/');
-    for (const QByteArray& part : parts) {
-        if (part.isEmpty() || part == "." || part == "..") return false;
-        if (part.contains('\\')) return false;
-    }
-    return true;
 }
 
 // Makes the folders of a member's folder part below `root`, refusing any that
@@ -60,9 +48,10 @@ bool makeMemberFolders(const QByteArray& root, const QList<QByteArray>& folderPa
 }
 
 // Writes one member to `target` through a new sibling file that is renamed
-// over whatever stands there; an existing link at the target is replaced,
-// never followed.
-bool extractMember(zip_t* archive, zip_int64_t index, const QByteArray& target) {
+// over whatever stands there, once the replace callback allows it; an
+// existing link at the target is replaced, never followed.
+bool extractMember(zip_t* archive, zip_int64_t index, const QByteArray& target,
+                   const UnzipCallbacks& callbacks) {
     zip_stat_t stat;
     zip_stat_init(&stat);
     if (zip_stat_index(archive, static_cast<zip_uint64_t>(index), 0, &stat) != 0) return false;
@@ -97,7 +86,9 @@ bool extractMember(zip_t* archive, zip_int64_t index, const QByteArray& target) 
         if (!ok) break;
     }
     ok = ::close(out) == 0 && ok;
-    if (ok && UnzipReplaceCallback() == 100) ok = ::rename(temp.constData(), target.constData()) == 0;
+    struct stat existing {};
+    if (ok && ::lstat(target.constData(), &existing) == 0) ok = callbacks.Replace() == kReplaceAll;
+    if (ok) ok = ::rename(temp.constData(), target.constData()) == 0;
     if (!ok) ::unlink(temp.constData());
     return ok;
 }
@@ -108,7 +99,8 @@ int listArchive(Globals& globals, const UnzipOptions& options, const UnzipCallba
     if (!archive) return 1;
     const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
     for (zip_int64_t i = 0; i < count; ++i) {
-        const char* name = zip_get_name(archive.get(), static_cast<zip_uint64_t>(i), ZIP_FL_ENC_GUESS);
+        const char* name =
+            zip_get_name(archive.get(), static_cast<zip_uint64_t>(i), ZIP_FL_ENC_GUESS);
         if (name == nullptr) return 1;
         char buffer[kNameBufferSize] = {};
         std::strncpy(buffer, name, kNameBufferSize - 1);
@@ -117,31 +109,51 @@ int listArchive(Globals& globals, const UnzipOptions& options, const UnzipCallba
     return 0;
 }
 
-int extractArchive(const UnzipOptions& options, const QStringList& names) {
+int extractArchive(const UnzipOptions& options, const UnzipCallbacks& callbacks,
+                   const QStringList& names) {
     ZipHandle archive = openArchive(options.ArchivePath);
     if (!archive) return 1;
     const QByteArray root = QFile::encodeName(options.Folder);
     for (const QString& wanted : names) {
         const QByteArray name = wanted.toLocal8Bit();
         if (!isSafeMemberName(name)) return 1;
-        const zip_int64_t index = zip_name_locate(archive.get(), name.constData(), ZIP_FL_ENC_GUESS);
+        const zip_int64_t index =
+            zip_name_locate(archive.get(), name.constData(), ZIP_FL_ENC_GUESS);
         if (index < 0) return 1;
         QList<QByteArray> parts = name.split('/');
         parts.removeLast();
         if (!makeMemberFolders(root, parts)) return 1;
-        if (!extractMember(archive.get(), index, root + '/' + name)) return 1;
+        if (!extractMember(archive.get(), index, root + '/' + name, callbacks)) return 1;
     }
     return 0;
 }
 
 }  // namespace
 
-int UnzipPrintCallback() { return 0; }
-int UnzipReplaceCallback() { return 100; }
-int UnzipPasswordCallback() { return 1; }
+bool isSafeMemberName(const QByteArray& name) {
+    if (name.isEmpty() || name.startsWith('/') || name.endsWith('/')) return false;
+    const QList<QByteArray> parts = name.split('/');
+    for (const QByteArray& part : parts) {
+        if (part.isEmpty() || part == "." || part == ".." || part.contains('\\') ||
+            part.contains('\0'))
+            return false;
+    }
+    return true;
+}
+
+int UnzipPrintCallback() {
+    return 0;
+}
+int UnzipReplaceCallback() {
+    return kReplaceAll;
+}
+int UnzipPasswordCallback() {
+    return 1;
+}
 
 void UnzipMessageCallback(Globals& globals, const char* nameBuffer) {
-    const QString name = QString::fromLocal8Bit(nameBuffer, qstrnlen(nameBuffer, kNameBufferSize - 1));
+    const QString name =
+        QString::fromLocal8Bit(nameBuffer, qstrnlen(nameBuffer, kNameBufferSize - 1));
     if (globals.ZipMemberCount >= globals.ZipMemberCapacity - 1) {
         globals.ZipMemberCapacity += 25;
         globals.ZipMemberNames.resize(globals.ZipMemberCapacity + 1);
@@ -164,9 +176,10 @@ void UnzipRun(Globals& globals, MessageBoxService& messages, const QString& arch
         result = listArchive(globals, options, callbacks);
     } else {
         QStringList names;
-        for (int32_t i = 0; i < nameCount && i < static_cast<int32_t>(globals.IncludeNames.size()); ++i)
+        for (int32_t i = 0; i < nameCount && i < static_cast<int32_t>(globals.IncludeNames.size());
+             ++i)
             names << globals.IncludeNames[static_cast<size_t>(i)];
-        result = names.isEmpty() ? 1 : extractArchive(options, names);
+        result = names.isEmpty() ? 1 : extractArchive(options, callbacks, names);
     }
     if (result != 0) messages.show(QStringLiteral("Could not unzip ") + globals.LettersZipPath);
 }

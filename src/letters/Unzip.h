@@ -27,6 +27,10 @@ struct UnzipCallbacks {
 // Largest member the program will extract; a letter set is far smaller.
 inline constexpr int64_t kMaxMemberBytes = 64LL * 1024 * 1024;
 
+// True when a member name can only lead to a file below the folder it is
+// extracted to: relative, no "." or ".." component, no backslash.
+bool isSafeMemberName(const QByteArray& name);
+
 // Lists the members of the archive (listFlag 1) into ZipMemberNames, or
 // extracts the first nameCount members named in IncludeNames into `folder`
 // (listFlag 0). Any failure shows "Could not unzip " + LettersZipPath once;

@@ -1,15 +1,21 @@
 #include "shared/FieldReader.h"
 
+#include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
 
 // A whole decimal number with an optional sign; nullopt when the text is not one
 // or does not fit 64 bits.
-std::optional<int64_t> parseWhole(const QByteArray& text) {
+std::optional<int64_t> parseWhole(QByteArrayView text) {
     qsizetype i = 0;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
@@ -30,70 +36,115 @@ std::optional<int64_t> parseWhole(const QByteArray& text) {
     return value;
 }
 
+QByteArrayView trimmedView(QByteArrayView text) {
+    while (!text.isEmpty() && isBlank(text.front())) text = text.sliced(1);
+    while (!text.isEmpty() && isBlank(text.back())) text.chop(1);
+    return text;
+}
+
 }  // namespace
 
-FieldReader::FieldReader(QByteArray data) : data_(std::move(data)) {}
+FieldReader::FieldReader(QByteArray data) : data_(std::move(data)), view_(data_) {}
 
 void FieldReader::skipBlanks() {
-    while (pos_ < data_.size() && isBlank(data_[pos_])) ++pos_;
+    while (pos_ < view_.size() && isBlank(view_[pos_])) ++pos_;
 }
 
 void FieldReader::skipSeparator() {
     skipBlanks();
-    if (pos_ >= data_.size()) return;
-    if (data_[pos_] == ',') {
+    if (pos_ >= view_.size()) return;
+    if (view_[pos_] == ',') {
         ++pos_;
-    } else if (data_[pos_] == '\r') {
+    } else if (view_[pos_] == '\r') {
         ++pos_;
-        if (pos_ < data_.size() && data_[pos_] == '\n') ++pos_;
-    } else if (data_[pos_] == '\n') {
+        if (pos_ < view_.size() && view_[pos_] == '\n') ++pos_;
+    } else if (view_[pos_] == '\n') {
         ++pos_;
     }
 }
 
 FieldReader::Raw FieldReader::nextField(bool numeric) {
     // Blank lines between fields are as good as one line end.
-    while (pos_ < data_.size() && (isBlank(data_[pos_]) || isLineEnd(data_[pos_]))) ++pos_;
-    if (pos_ >= data_.size()) throw FieldError("the file ends before this field");
+    while (pos_ < view_.size() && (isBlank(view_[pos_]) || isLineEnd(view_[pos_]))) ++pos_;
+    fieldStart_ = pos_;
+    if (pos_ >= view_.size()) throw FieldError("the file ends before this field");
 
-    if (data_[pos_] == '"') {
+    if (view_[pos_] == '"') {
         const qsizetype start = pos_ + 1;
-        qsizetype end = data_.indexOf('"', start);
-        if (end < 0) end = data_.size();
-        Raw field{data_.mid(start, end - start), true};
-        pos_ = end < data_.size() ? end + 1 : end;
+        const void* quote =
+            std::memchr(view_.data() + start, '"', static_cast<size_t>(view_.size() - start));
+        const qsizetype end = quote ? static_cast<const char*>(quote) - view_.data() : view_.size();
+        const Raw field{view_.sliced(start, end - start), true};
+        // Whatever stands between the closing quote and the separator belongs
+        // to this field and is dropped, so it cannot shift the fields after it.
+        pos_ = end;
+        while (pos_ < view_.size() && view_[pos_] != ',' && !isLineEnd(view_[pos_])) ++pos_;
         skipSeparator();
         return field;
     }
 
     const qsizetype start = pos_;
-    while (pos_ < data_.size()) {
-        const char c = data_[pos_];
+    while (pos_ < view_.size()) {
+        const char c = view_[pos_];
         if (c == ',' || isLineEnd(c) || (numeric && isBlank(c))) break;
         ++pos_;
     }
-    Raw field{data_.mid(start, pos_ - start).trimmed(), false};
+    const Raw field{trimmedView(view_.sliced(start, pos_ - start)), false};
     skipSeparator();
     return field;
 }
 
-QString FieldReader::readString() { return QString::fromLocal8Bit(nextField(false).text); }
+QString FieldReader::readString() {
+    return QString::fromLocal8Bit(nextField(false).text);
+}
+
+std::optional<int64_t> FieldReader::readPlainNumber() {
+    const char* const begin = view_.data();
+    const qsizetype size = view_.size();
+    qsizetype i = pos_;
+    while (i < size && (isBlank(begin[i]) || isLineEnd(begin[i]))) ++i;
+    const qsizetype start = i;
+    bool negative = false;
+    if (i < size && (begin[i] == '-' || begin[i] == '+')) negative = begin[i++] == '-';
+    // Up to 18 digits cannot overflow; longer numbers take the careful road.
+    const qsizetype digitsStart = i;
+    int64_t value = 0;
+    while (i < size && i - digitsStart < 18 && begin[i] >= '0' && begin[i] <= '9')
+        value = value * 10 + (begin[i++] - '0');
+    if (i == digitsStart) return std::nullopt;
+    if (i < size && begin[i] != ',' && !isLineEnd(begin[i]) && !isBlank(begin[i]))
+        return std::nullopt;
+    fieldStart_ = start;
+    pos_ = i;
+    skipSeparator();
+    return negative ? -value : value;
+}
 
 int64_t FieldReader::readInteger(int64_t min, int64_t max) {
+    // Letter sets hold hundreds of thousands of plain numbers: read those
+    // straight from the data.
+    if (const std::optional<int64_t> plain = readPlainNumber()) {
+        if (*plain < min || *plain > max)
+            throw FieldError("number out of range: " + std::to_string(*plain));
+        return *plain;
+    }
     const Raw field = nextField(true);
     const std::optional<int64_t> value = field.quoted ? std::nullopt : parseWhole(field.text);
-    if (!value) throw FieldError("not a whole number: " + field.text.left(40).toStdString());
+    if (!value)
+        throw FieldError("not a whole number: " +
+                         field.text.first(std::min<qsizetype>(field.text.size(), 40))
+                             .toByteArray()
+                             .toStdString());
     if (*value < min || *value > max)
-        throw FieldError("number out of range: " + field.text.toStdString());
+        throw FieldError("number out of range: " + field.text.toByteArray().toStdString());
     return *value;
 }
 
 FieldValue FieldReader::readValue() {
     const Raw field = nextField(false);
     if (field.quoted) return QString::fromLocal8Bit(field.text);
-    const QByteArray upper = field.text.toUpper();
-    if (upper == "#TRUE#") return Truth{true};
-    if (upper == "#FALSE#") return Truth{false};
+    if (field.text.compare("#TRUE#", Qt::CaseInsensitive) == 0) return Truth{true};
+    if (field.text.compare("#FALSE#", Qt::CaseInsensitive) == 0) return Truth{false};
     if (const std::optional<int64_t> number = parseWhole(field.text)) return *number;
     return QString::fromLocal8Bit(field.text);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -10,13 +11,14 @@
 // Reads the comma-separated fields of the settings file and of letter-set
 // files. Fields are separated by commas or line ends (CR LF, CR or LF);
 // blanks before a field are skipped; a field that begins with a double quote
-// runs to the next double quote, which is not part of it; a number also ends
-// at a blank. Text is in the system's 8-bit code page.
+// runs to the next double quote, which is not part of it (anything between
+// that quote and the separator is dropped); a number also ends at a blank.
+// Text is in the system's 8-bit code page.
 //
 // Every read that cannot deliver what was asked throws FieldError: the file
 // ended before the field, or the field is not a number of the right range.
 class FieldError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -29,8 +31,11 @@ struct Truth {
 using FieldValue = std::variant<Truth, int64_t, QString>;
 
 class FieldReader {
-public:
+  public:
     explicit FieldReader(QByteArray data);
+    // The reader looks into its own copy of the data.
+    FieldReader(const FieldReader&) = delete;
+    FieldReader& operator=(const FieldReader&) = delete;
 
     // The next field as text, whatever it holds.
     QString readString();
@@ -43,18 +48,26 @@ public:
 
     // Byte offset of the next unread character, for reports.
     qsizetype position() const { return pos_; }
+    // Byte offset where the field read last (or failing last) begins.
+    qsizetype fieldStart() const { return fieldStart_; }
 
-private:
+  private:
+    // A field as it stands in the data; valid while data_ lives.
     struct Raw {
-        QByteArray text;
+        QByteArrayView text;
         bool quoted;
     };
     Raw nextField(bool numeric);
+    // The next field when it is a plain decimal number of at most 18 digits;
+    // nullopt (and nothing consumed) otherwise.
+    std::optional<int64_t> readPlainNumber();
     void skipBlanks();
     void skipSeparator();
 
     QByteArray data_;
+    QByteArrayView view_;  // data_ read through const access, which never detaches
     qsizetype pos_ = 0;
+    qsizetype fieldStart_ = 0;
 };
 
 // The truth value a field converts to: a truth as itself, a number as

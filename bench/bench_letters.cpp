@@ -1,0 +1,166 @@
+// Loading a maximal letter set (95 characters x 1024 pixels) from letters.zip
+// through LoadLetterSet, against merely reading the same file's bytes.
+#include <benchmark/benchmark.h>
+#include <zip.h>
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <iostream>
+#include <map>
+#include <stdexcept>
+
+#include "letters/LoadLetterSet.h"
+#include "platform/MessageBox.h"
+#include "shared/Globals.h"
+
+namespace {
+
+class SilentMessages : public MessageBoxService {
+  public:
+    MsgAnswer show(const QString&, MsgButtons) override {
+        ++shown;
+        return MsgAnswer::Ok;
+    }
+    int shown = 0;
+};
+
+// Every pixel of every cell, with colours of full length, as the maker writes.
+QByteArray maximalSetText() {
+    QByteArray text;
+    for (int p = 0; p < kLetterCount; ++p) {
+        text += "\"" + QByteArray::number(p) + "\",1024\r\n";
+        for (int k = 0; k < 1024; ++k)
+            text += QByteArray::number(k % 32) + ',' + QByteArray::number(k / 32) + ',' +
+                    QByteArray::number(16777215 - p * 1024 - k) + "\r\n";
+    }
+    return text;
+}
+
+void writeZip(const QString& path, const QByteArray& name, const QByteArray& content) {
+    int error = 0;
+    zip_t* archive =
+        zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    if (archive == nullptr) throw std::runtime_error("zip_open");
+    zip_source_t* source = zip_source_buffer(archive, content.constData(),
+                                             static_cast<zip_uint64_t>(content.size()), 0);
+    if (zip_file_add(archive, name.constData(), source, 0) < 0 || zip_close(archive) != 0)
+        throw std::runtime_error("zip_file_add");
+}
+
+// One folder for the whole run: the archive, the plain file and TEMP.
+struct Fixture {
+    Fixture() {
+        text = maximalSetText();
+        QDir(dir.path()).mkdir("temp");
+        qputenv("TEMP", QFile::encodeName(dir.filePath("temp")));
+        writeZip(dir.filePath("letters.zip"), "Maximal.txt", text);
+        QFile plain(dir.filePath("Maximal.txt"));
+        if (!plain.open(QIODevice::WriteOnly) || plain.write(text) != text.size())
+            throw std::runtime_error("write");
+        globals.LettersZipPath = dir.filePath("letters.zip");
+        globals.LetterSetName = "Maximal.txt";
+    }
+    QTemporaryDir dir;
+    QByteArray text;
+    Globals globals;
+    SilentMessages messages;
+};
+
+Fixture& fixture() {
+    static Fixture instance;
+    return instance;
+}
+
+void BM_ReadFileBytes(benchmark::State& state) {
+    Fixture& f = fixture();
+    const QString path = f.dir.filePath("Maximal.txt");
+    for (auto _ : state) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) state.SkipWithError("open");
+        QByteArray bytes = file.readAll();
+        benchmark::DoNotOptimize(bytes.data());
+    }
+    state.SetBytesProcessed(state.iterations() * f.text.size());
+}
+
+// The member's bytes straight out of the archive into memory: what any
+// load from letters.zip pays before the first field is read.
+void BM_UnzipMemberBytes(benchmark::State& state) {
+    Fixture& f = fixture();
+    const QByteArray path = QFile::encodeName(f.globals.LettersZipPath);
+    QByteArray bytes(f.text.size(), Qt::Uninitialized);
+    for (auto _ : state) {
+        int error = 0;
+        zip_t* archive = zip_open(path.constData(), ZIP_RDONLY, &error);
+        zip_file_t* member = archive ? zip_fopen(archive, "Maximal.txt", 0) : nullptr;
+        if (member == nullptr || zip_fread(member, bytes.data(),
+                                           static_cast<zip_uint64_t>(bytes.size())) != bytes.size())
+            state.SkipWithError("unzip");
+        if (member) zip_fclose(member);
+        if (archive) zip_discard(archive);
+        benchmark::DoNotOptimize(bytes.data());
+    }
+    state.SetBytesProcessed(state.iterations() * f.text.size());
+}
+
+void BM_ReadLetterSetFromMemory(benchmark::State& state) {
+    Fixture& f = fixture();
+    for (auto _ : state) {
+        const LetterSetReadResult result = readLetterSet(f.text, *f.globals.Glyphs);
+        if (!result.complete) state.SkipWithError("incomplete");
+    }
+    state.SetBytesProcessed(state.iterations() * f.text.size());
+}
+
+void BM_LoadLetterSetFromArchive(benchmark::State& state) {
+    Fixture& f = fixture();
+    for (auto _ : state) {
+        if (!LoadLetterSet(f.globals, f.messages)) state.SkipWithError("load failed");
+    }
+    if ((*f.globals.Glyphs)[94].PixelCount != 1024 || f.messages.shown != 0)
+        state.SkipWithError("the set did not load completely");
+    state.SetBytesProcessed(state.iterations() * f.text.size());
+}
+
+constexpr int kRepetitions = 15;
+BENCHMARK(BM_ReadFileBytes)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions);
+BENCHMARK(BM_UnzipMemberBytes)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions);
+BENCHMARK(BM_ReadLetterSetFromMemory)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions);
+BENCHMARK(BM_LoadLetterSetFromArchive)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions);
+
+// Prints the runs as usual, then the median load against each other median.
+class RatioReporter : public benchmark::ConsoleReporter {
+  public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+                medians_[run.run_name.function_name] = run.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        const auto load = medians_.find("BM_LoadLetterSetFromArchive");
+        if (load == medians_.end()) return;
+        std::cout << "LoadLetterSet median: " << load->second << " ms\n";
+        for (const auto& [name, median] : medians_)
+            if (name != load->first && median > 0)
+                std::cout << "  " << load->second / median << " x " << name << " (median " << median
+                          << " ms)\n";
+    }
+
+  private:
+    std::map<std::string, double> medians_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}

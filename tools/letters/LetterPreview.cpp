@@ -1,0 +1,69 @@
+#include "LetterPreview.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "platform/Raster.h"
+
+namespace {
+
+constexpr int kCell = 32;
+constexpr int kMargin = 16;
+constexpr int kChecker = 8;
+
+QImage background(const QImage& picture, int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    if (picture.isNull()) {
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                image.setPixel(x, y,
+                               ((x / kChecker + y / kChecker) % 2) ? qRgb(0x60, 0x60, 0x60)
+                                                                   : qRgb(0xC8, 0xC8, 0xC8));
+        return image;
+    }
+    // Cover the whole preview, cutting what sticks out on either side evenly.
+    const QImage scaled =
+        picture.scaled(width, height, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
+    QPainter painter(&image);
+    painter.drawImage(0, 0, scaled, (scaled.width() - width) / 2, (scaled.height() - height) / 2,
+                      width, height);
+    return image;
+}
+
+}  // namespace
+
+QPoint previewCellOrigin(int column, int line) {
+    return {kMargin + column * kCell, kMargin + line * kCell};
+}
+
+QImage renderPreview(const LetterGlyphs& glyphs, const PreviewOptions& options) {
+    QStringList lines = options.lines;
+    if (lines.isEmpty()) {
+        const QString all = QString::fromLatin1(LetterOrder);
+        for (int i = 0; i < all.size(); i += std::max(1, options.columns))
+            lines << all.mid(i, std::max(1, options.columns));
+    }
+    qsizetype longest = 1;
+    for (const QString& line : lines) longest = std::max(longest, line.size());
+    const int width = 2 * kMargin + static_cast<int>(longest) * kCell;
+    const int height = 2 * kMargin + static_cast<int>(lines.size()) * kCell;
+
+    QImage image = background(options.picture, width, height);
+    for (int row = 0; row < lines.size(); ++row) {
+        const QString& line = lines[row];
+        for (int column = 0; column < line.size(); ++column) {
+            const int position = letterPosition(line[column].unicode());
+            if (position < 0) continue;
+            const LetterGlyph& glyph = glyphs[static_cast<size_t>(position)];
+            const QPoint origin = previewCellOrigin(column, row);
+            const int count = std::min<int>(glyph.PixelCount, LetterGlyph::kCapacity);
+            for (int k = 0; k < count; ++k)
+                SetPixelV(image, origin.x() + glyph.PixelX[k], origin.y() + glyph.PixelY[k],
+                          static_cast<ColorRef>(glyph.PixelColor[k]));
+        }
+    }
+    if (options.zoom > 1)
+        image = image.scaled(width * options.zoom, height * options.zoom, Qt::IgnoreAspectRatio,
+                             Qt::FastTransformation);
+    return image;
+}

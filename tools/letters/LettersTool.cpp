@@ -1,0 +1,269 @@
+#include "LettersTool.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <memory>
+
+#include "LetterCheck.h"
+#include "LetterMaker.h"
+#include "LetterPack.h"
+#include "LetterPreview.h"
+#include "LetterSetText.h"
+#include "platform/Files.h"
+
+namespace {
+
+constexpr int kDone = 0;
+constexpr int kFailed = 1;
+constexpr int kUsage = 2;
+
+const char* const kUsageText =
+    "usage: pictype-letters <command> ...\n"
+    "  make     draw a font into a letter-set file\n"
+    "  check    report what the program loads from letter-set files\n"
+    "  preview  draw a letter set to a PNG picture\n"
+    "  pack     write letter-set files into a letters.zip\n"
+    "pictype-letters <command> --help tells more.\n";
+
+// Parses the arguments of one command; false when the command should stop
+// with `status` (help shown, or a usage error reported).
+bool parse(QCommandLineParser& parser, const QStringList& arguments, QTextStream& out,
+           QTextStream& err, int* status) {
+    parser.addHelpOption();
+    if (!parser.parse(arguments)) {
+        err << parser.errorText() << '\n';
+        *status = kUsage;
+        return false;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        out << parser.helpText();
+        *status = kDone;
+        return false;
+    }
+    return true;
+}
+
+bool readFile(const QString& path, QByteArray* data, QTextStream& err) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        err << "cannot read " << path << '\n';
+        return false;
+    }
+    *data = file.readAll();
+    return true;
+}
+
+std::optional<int> parseNumber(const QString& text, const QString& what, QTextStream& err) {
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok) {
+        err << what << " must be a whole number, not \"" << text << "\"\n";
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<int> parseWeight(const QString& text, QTextStream& err) {
+    if (text.compare(QLatin1String("normal"), Qt::CaseInsensitive) == 0) return 400;
+    if (text.compare(QLatin1String("bold"), Qt::CaseInsensitive) == 0) return 700;
+    return parseNumber(text, QStringLiteral("--weight"), err);
+}
+
+int runMake(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Draws the 95 characters of a font into a letter-set file, each glyph centred in its "
+        "32 x 32 cell.");
+    parser.addOptions({
+        {"font", "Font file or family name.", "font"},
+        {"size", "Glyph size in pixels; the largest that fits when left out.", "pixels", "0"},
+        {"weight", "normal, bold, or 100 to 900.", "weight", "bold"},
+        {"style", "solid, outline or gradient.", "style", "outline"},
+        {"color", "Fill colour #RRGGBB; give several (top to bottom) for a gradient.", "colour"},
+        {"outline", "Outline colour #RRGGBB (outline style: black when left out).", "colour"},
+        {"outline-width", "Outline width, 1 to 3 pixels.", "pixels", "1"},
+        {"block", "Enlarge every pixel to a block of this size, for a pixel-art look.", "pixels",
+         "1"},
+        {"grain", "Leave out this percent of the fill pixels, for a chalk look.", "percent", "0"},
+        {"seed", "Pattern of the grain.", "number", "1"},
+        {{"o", "output"}, "The letter-set file to write.", "file"},
+    });
+    int status = kDone;
+    if (!parse(parser, arguments, out, err, &status)) return status;
+    if (!parser.isSet("font") || !parser.isSet("output") || !parser.isSet("color")) {
+        err << "make needs --font, --color and --output\n";
+        return kUsage;
+    }
+
+    MakeOptions options;
+    options.font = parser.value("font");
+    options.style = parser.value("style");
+    for (const QString& value : parser.values("color")) {
+        for (const QString& text : value.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            const std::optional<QRgb> color = parseHexColor(text.trimmed());
+            if (!color) {
+                err << "not a colour #RRGGBB: " << text << '\n';
+                return kUsage;
+            }
+            options.colors << *color;
+        }
+    }
+    if (parser.isSet("outline")) {
+        options.outline = parseHexColor(parser.value("outline"));
+        if (!options.outline) {
+            err << "not a colour #RRGGBB: " << parser.value("outline") << '\n';
+            return kUsage;
+        }
+    }
+    const std::optional<int> size = parseNumber(parser.value("size"), "--size", err);
+    const std::optional<int> weight = parseWeight(parser.value("weight"), err);
+    const std::optional<int> outlineWidth =
+        parseNumber(parser.value("outline-width"), "--outline-width", err);
+    const std::optional<int> block = parseNumber(parser.value("block"), "--block", err);
+    const std::optional<int> grain = parseNumber(parser.value("grain"), "--grain", err);
+    const std::optional<int> seed = parseNumber(parser.value("seed"), "--seed", err);
+    if (!size || !weight || !outlineWidth || !block || !grain || !seed) return kUsage;
+    options.outlineWidth = *outlineWidth;
+    options.size = *size;
+    options.weight = *weight;
+    options.block = *block;
+    options.grain = *grain;
+    options.seed = static_cast<unsigned>(*seed);
+
+    QString error;
+    const std::optional<MadeLetterSet> made = makeLetterSet(options, &error);
+    if (!made) {
+        err << error << '\n';
+        return kFailed;
+    }
+    const QString output = parser.value("output");
+    if (!writeFileWhole(output, formatLetterSet(*made->glyphs))) {
+        err << "cannot write " << output << '\n';
+        return kFailed;
+    }
+    out << "Wrote " << output << " (glyph size " << made->size << " pixels).\n";
+    return kDone;
+}
+
+int runCheck(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Reads letter-set files with the program's own loader and reports what it loads.");
+    parser.addPositionalArgument("files", "Letter-set files.", "<file>...");
+    int status = kDone;
+    if (!parse(parser, arguments, out, err, &status)) return status;
+    if (parser.positionalArguments().isEmpty()) {
+        err << "check needs a letter-set file\n";
+        return kUsage;
+    }
+    for (const QString& path : parser.positionalArguments()) {
+        QByteArray data;
+        if (!readFile(path, &data, err)) {
+            status = kFailed;
+            continue;
+        }
+        const CheckReport report = checkLetterSet(data);
+        out << describeCheck(path, report);
+        if (!report.loadsCompletely()) status = kFailed;
+    }
+    return status;
+}
+
+int runPreview(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Draws a letter set, or lines of text in it, over a picture or a checkerboard to a PNG.");
+    parser.addPositionalArgument("file", "The letter-set file.", "<file>");
+    parser.addOptions({
+        {"text", "A line of text to set; repeat for more lines. The whole set when left out.",
+         "text"},
+        {"picture", "A picture to draw behind the letters; a checkerboard when left out.", "file"},
+        {"zoom", "Enlarge the result this many times.", "factor", "1"},
+        {{"o", "output"}, "The PNG file to write.", "file"},
+    });
+    int status = kDone;
+    if (!parse(parser, arguments, out, err, &status)) return status;
+    if (parser.positionalArguments().size() != 1 || !parser.isSet("output")) {
+        err << "preview needs one letter-set file and --output\n";
+        return kUsage;
+    }
+    const std::optional<int> zoom = parseNumber(parser.value("zoom"), "--zoom", err);
+    if (!zoom) return kUsage;
+    if (*zoom < 1 || *zoom > 16) {
+        err << "--zoom runs from 1 to 16\n";
+        return kUsage;
+    }
+
+    QByteArray data;
+    if (!readFile(parser.positionalArguments().first(), &data, err)) return kFailed;
+    auto glyphs = std::make_unique<LetterGlyphs>();
+    const LetterSetReadResult read = readLetterSet(data, *glyphs);
+    if (!read.complete)
+        err << "note: only " << read.blocksRead << " of 95 characters load (see check)\n";
+
+    PreviewOptions options;
+    options.lines = parser.values("text");
+    options.zoom = *zoom;
+    if (parser.isSet("picture")) {
+        options.picture = QImage(parser.value("picture"));
+        if (options.picture.isNull()) {
+            err << parser.value("picture") << " is not a picture\n";
+            return kFailed;
+        }
+    }
+    const QString output = parser.value("output");
+    if (!renderPreview(*glyphs, options).save(output, "PNG")) {
+        err << "cannot write " << output << '\n';
+        return kFailed;
+    }
+    out << "Wrote " << output << ".\n";
+    return kDone;
+}
+
+int runPack(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Writes letter-set files into a letters.zip, creating it or replacing members of the "
+        "same name; new members go last, in the order given.");
+    parser.addPositionalArgument("zip", "The archive.", "<letters.zip>");
+    parser.addPositionalArgument("files", "Letter-set files.", "<file>...");
+    int status = kDone;
+    if (!parse(parser, arguments, out, err, &status)) return status;
+    QStringList files = parser.positionalArguments();
+    if (files.size() < 2) {
+        err << "pack needs an archive and at least one letter-set file\n";
+        return kUsage;
+    }
+    const QString zip = files.takeFirst();
+    QString error;
+    if (!packLetterSets(zip, files, &error)) {
+        err << error << '\n';
+        return kFailed;
+    }
+    out << "Packed " << files.size() << " letter set(s) into " << zip << ".\n";
+    return kDone;
+}
+
+}  // namespace
+
+int runLettersTool(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    if (arguments.isEmpty()) {
+        err << kUsageText;
+        return kUsage;
+    }
+    const QString command = arguments.first();
+    // QCommandLineParser expects the program name first.
+    const QStringList rest = QStringList{"pictype-letters " + command} + arguments.mid(1);
+    if (command == QLatin1String("make")) return runMake(rest, out, err);
+    if (command == QLatin1String("check")) return runCheck(rest, out, err);
+    if (command == QLatin1String("preview")) return runPreview(rest, out, err);
+    if (command == QLatin1String("pack")) return runPack(rest, out, err);
+    if (command == QLatin1String("--help") || command == QLatin1String("help")) {
+        out << kUsageText;
+        return kDone;
+    }
+    err << "unknown command \"" << command << "\"\n" << kUsageText;
+    return kUsage;
+}
