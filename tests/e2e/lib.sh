@@ -146,6 +146,37 @@ press() { xdotool key --delay 30 "$@"; }
 # Asks a window to close, as a window manager's close button does.
 close_window() { "$PICTYPE_BIN_DIR/x-close-window" "$1"; }
 
+# The id of a visible "Pictype Viewer" window other than the given one (a
+# message box or a dialog over the launcher); waits for it to appear.
+wait_other_window() {
+  local except=$1 deadline=$((SECONDS + E2E_TIMEOUT)) id
+  while :; do
+    for id in $(xdotool search --onlyvisible --name "${2:-Pictype Viewer}" 2>/dev/null); do
+      [[ $id != "$except" ]] && { echo "$id"; return 0; }
+    done
+    ((SECONDS < deadline)) || fail "no second window appeared"
+    sleep 0.1
+  done
+}
+
+# Closes the launcher; when it asks whether to save the typed work, answers
+# No (the temporary file is deleted). Then waits for the program to end.
+close_launcher_discarding_work() {
+  local launcher=$1 deadline=$((SECONDS + E2E_TIMEOUT)) id
+  close_window "$launcher"
+  while kill -0 "$PROGRAM_PID" 2>/dev/null; do
+    for id in $(xdotool search --onlyvisible --name "Pictype Viewer" 2>/dev/null); do
+      if [[ $id != "$launcher" ]]; then
+        focus_window "$id"
+        press n
+      fi
+    done
+    ((SECONDS < deadline)) || fail "the program did not end"
+    sleep 0.2
+  done
+  wait_program_exit
+}
+
 # Clicks at a screen position.
 click_at() {
   xdotool mousemove --sync "$1" "$2" click 1

@@ -20,6 +20,5 @@ check region "$screen" 128 32 896 736 128 32 1100 800
 
 press Escape
 launcher=$(wait_window "Pictype Viewer")
-close_window "$launcher"
-wait_program_exit
+close_launcher_discarding_work "$launcher"
 e2e_pass

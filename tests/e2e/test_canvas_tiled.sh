@@ -27,6 +27,5 @@ launcher=$(wait_window "Pictype Viewer")
 sleep 0.3
 screen=$(shot launcher)
 [[ $(pixel_at "$WORK/launcher.png" 1000 700) == "0,0,0" ]] || fail "the canvas is still shown"
-close_window "$launcher"
-wait_program_exit
+close_launcher_discarding_work "$launcher"
 e2e_pass
