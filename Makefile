@@ -7,6 +7,9 @@
 #   make program DEST=<folder>        lay out a portable program folder
 #   make desktop-entry DEST=<folder>  ... and add it to the desktop's menu
 #   make screenshots                  retake the pictures in docs/
+#   make test-sanitize                unit and widget tests under ASan and UBSan (clang)
+#   make fuzz [FUZZ_SECONDS=60]       run every fuzz target for a while (clang)
+#   make bench                        run every benchmark and print one table
 #
 # JOBS=<n> limits the build to n parallel jobs (ninja's default otherwise).
 
@@ -16,7 +19,7 @@ PROGRAM_DIR := $(BUILD_DIR)/program
 # Large enough to pan with the arrow keys on any screen.
 SAMPLE_PICTURE := pictures/alpine-dawn.jpg
 
-.PHONY: deps build run test program desktop-entry screenshots clean
+.PHONY: deps build run test test-sanitize fuzz bench program desktop-entry screenshots clean
 
 # Recipes read DEST from the environment, so that no character of a folder
 # name can break their quoting, and make does not expand a "$" in it.
@@ -41,6 +44,18 @@ run: build
 
 test: build
 	ctest --preset $(PRESET)
+
+test-sanitize:
+	$(MAKE) PRESET=sanitize build
+	ctest --preset sanitize
+
+FUZZ_SECONDS ?= 60
+fuzz:
+	$(MAKE) PRESET=fuzz build
+	bash tools/run-fuzzers.sh build/fuzz "$(FUZZ_SECONDS)"
+
+bench: build
+	bash tools/run-benchmarks.sh "$(BUILD_DIR)"
 
 program: build
 	cmake --install "$(BUILD_DIR)" --prefix "$$DEST"
