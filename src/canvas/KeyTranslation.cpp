@@ -42,7 +42,11 @@ int16_t virtualKeyCode(int qtKey) {
             return 27;
         default:
             // Space, digits and capital letters share their codes with ASCII.
-            if (qtKey >= Qt::Key_Space && qtKey <= Qt::Key_Z) return static_cast<int16_t>(qtKey);
+            // Punctuation does not: Qt numbers "(" as 40, which is the
+            // Down arrow's code, so it must not pass through as a key code.
+            if (qtKey == Qt::Key_Space || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) ||
+                (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z))
+                return static_cast<int16_t>(qtKey);
             return 0;
     }
 }

@@ -170,6 +170,18 @@ TEST_F(CanvasWindow, ArrowsAndFunctionKeysReachTheCommands) {
     EXPECT_EQ(canvas->CurrentLine, "a");
 }
 
+TEST_F(CanvasWindow, PunctuationIsTypedAndNeverTakenForACommandKey) {
+    ASSERT_NE(start(folder.file("p.bmp")), nullptr);
+    // Qt's codes for these characters equal the arrow and paging key codes.
+    const QString punctuation = QStringLiteral("!\"#$%&'(");
+    for (QChar c : punctuation) key(c.unicode(), QString(c), Qt::ShiftModifier);
+    EXPECT_EQ(canvas->CurrentLine, punctuation);
+    EXPECT_EQ(canvas->PenX, 32 * punctuation.size()) << "nothing recomposed the page";
+    EXPECT_EQ(canvas->PictureOffsetX, 0);
+    EXPECT_EQ(canvas->PictureOffsetY, 0);
+    EXPECT_EQ(canvas->windowImage().pixel(7 * 32, 0), glyphColour('(', 0));
+}
+
 TEST_F(CanvasWindow, MouseClickClearsTheText) {
     ASSERT_NE(start(folder.file("p.bmp")), nullptr);
     key(Qt::Key_A, "a");
