@@ -93,7 +93,15 @@ void Form2::btnStart_Click() {
     // The canvas reports its own load failures; whatever else goes wrong
     // while it opens must not take the launcher down.
     try {
-        Form1::Show(g, services_, [this] { return tinksTicked(); });
+        if (Form1* canvas = Form1::Show(g, services_, [this] { return tinksTicked(); })) {
+            // One canvas at a time: the launcher stays out of reach (also for
+            // the keyboard) until the canvas has closed.
+            setEnabled(false);
+            connect(canvas, &QObject::destroyed, this, [this] {
+                setEnabled(true);
+                activateWindow();
+            });
+        }
     } catch (const std::exception&) {
     }
 }

@@ -6,10 +6,12 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <memory>
 #include <utility>
 #include <vector>
 
+#include "canvas/Form1.h"
 #include "launcher/Form2.h"
 #include "shared/Globals.h"
 #include "support/FakeServices.h"
@@ -22,6 +24,7 @@ class LauncherTest : public ::testing::Test {
   protected:
     void SetUp() override { savedCurrent_ = QDir::currentPath(); }
     void TearDown() override {
+        closeCanvases();
         form.reset();
         QDir::setCurrent(savedCurrent_);
     }
@@ -32,6 +35,24 @@ class LauncherTest : public ::testing::Test {
         for (const QByteArray& name : names) members.emplace_back(name, makeLetterSetText());
         folder.write(fileName, makeZip(members));
         archiveWritten_ = true;
+    }
+
+    // The canvases Start opened and that are still up.
+    static QList<Form1*> openCanvases() {
+        QList<Form1*> canvases;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* canvas = qobject_cast<Form1*>(w); canvas && canvas->isVisible())
+                canvases << canvas;
+        return canvases;
+    }
+
+    // Closes every open canvas with Esc, as the person at the keyboard does.
+    static void closeCanvases() {
+        for (Form1* canvas : openCanvases()) {
+            QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, QStringLiteral("\x1b"));
+            QCoreApplication::sendEvent(canvas, &esc);
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     // Builds the launcher and runs its load sequence, as the program does.

@@ -1,4 +1,7 @@
+#include <QApplication>
 #include <QDragEnterEvent>
+#include <QFile>
+#include <QPointer>
 #include <QDropEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -203,6 +206,7 @@ TEST_F(LauncherPicture, StartWithoutPictureAsksAndOpensEvenWhenCancelled) {
     EXPECT_EQ(globals.PictureCount, 0);
     EXPECT_EQ(globals.FirstPaint, 1);
     EXPECT_EQ(globals.LetterSetName, QStringLiteral("Alpha.txt"));
+    closeCanvases();
 
     // A picture chosen in Start's own dialog is taken but not shown in the label.
     TestProgramFolder pictures;
@@ -212,6 +216,26 @@ TEST_F(LauncherPicture, StartWithoutPictureAsksAndOpensEvenWhenCancelled) {
     EXPECT_EQ(globals.PictureFile, pictures.file("p.bmp"));
     EXPECT_EQ(globals.PictureCount, 1);
     EXPECT_TRUE(form->lblPicture->text().isEmpty());
+}
+
+TEST_F(LauncherPicture, TheLauncherIsOutOfReachWhileTheCanvasIsOpen) {
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(qRgb(10, 200, 30));
+    ASSERT_TRUE(picture.save(folder.file("p.bmp"), "BMP"));
+    globals.PictureFile = folder.file("p.bmp");
+    qputenv("TEMP", QFile::encodeName(folder.path()));
+
+    form->btnStart->click();
+    ASSERT_EQ(openCanvases().size(), 1) << "Start opened the canvas";
+    const QPointer<Form1> canvas = openCanvases().first();
+    EXPECT_FALSE(form->isEnabled());
+    // A second Start (a stray Space on the launcher) must not open another canvas.
+    form->btnStart->click();
+    EXPECT_EQ(openCanvases().size(), 1);
+
+    closeCanvases();
+    EXPECT_TRUE(canvas.isNull());
+    EXPECT_TRUE(form->isEnabled()) << "the launcher is usable again";
 }
 
 using LauncherEmptyArchive = LauncherTest;
