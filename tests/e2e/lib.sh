@@ -13,11 +13,12 @@
 # (sets EXIT_STATUS), adopt_window_program + wait_program_gone (a program
 # started by someone else), focus_window, type_text, press, click_at,
 # click_in_window, close_window, window_geometry, screenshot,
-# screenshot_window, pixel_at, wait_pixel, wait_pixel_not, dark_pixels, text_lines,
-# same_region, shows_text, write_file_bytes, wait_file, wait_for, assert_eq,
-# assert_file_bytes, fail, e2e_skip, e2e_pass; for the typed text:
-# click_start, wait_window_closed, answer_message, temp_text_file,
-# wait_file_bytes, clipboard_to_file.
+# screenshot_window, pixel_at, wait_pixel, wait_pixel_not, dark_pixels,
+# text_lines, same_region, shows_text, write_file_bytes, wait_file, wait_for,
+# assert_eq, assert_file_bytes, fail, e2e_skip, e2e_pass; for the launcher
+# and the typed text: click_start, wait_other_window, wait_window_closed,
+# answer_message, close_launcher_discarding_work, temp_text_file,
+# wait_temp_text_file, wait_file_bytes, wait_clipboard.
 #
 # A test that runs make or cmake on the build tree says so in a line
 # "# e2e: uses-build-tree"; CTest then runs such tests one at a time.
@@ -213,6 +214,16 @@ temp_text_file() {
   echo "${files[0]}"
 }
 
+# Waits for the temporary typed-text file to appear; prints its path.
+wait_temp_text_file() {
+  local deadline=$((SECONDS + E2E_TIMEOUT)) file
+  until file=$(temp_text_file) && [[ -n $file ]]; do
+    ((SECONDS < deadline)) || fail "no typed-text file appeared in $PROGRAM_DIR"
+    sleep 0.1
+  done
+  echo "$file"
+}
+
 # Waits until a file holds exactly the given bytes (printf escapes), then
 # checks them once more with a readable report.
 wait_file_bytes() {
@@ -224,10 +235,16 @@ wait_file_bytes() {
   assert_file_bytes "$file" "$expected"
 }
 
-# Writes the text on the X clipboard to a file, byte for byte. The text
-# vanishes when its owner quits, so this reads while the program runs.
-clipboard_to_file() {
-  timeout "$E2E_TIMEOUT" xclip -o -selection clipboard >"$1" || fail "the clipboard holds no text"
+# Waits until the X clipboard holds exactly the given text (printf
+# escapes). The text vanishes when its owner quits, so this reads while the
+# program runs.
+wait_clipboard() {
+  local expected=$1 got=$WORK/clipboard.txt deadline=$((SECONDS + E2E_TIMEOUT))
+  until timeout 5 xclip -o -selection clipboard >"$got" 2>/dev/null &&
+    cmp -s "$got" <(printf '%b' "$expected"); do
+    ((SECONDS < deadline)) || fail "the clipboard holds '$(cat "$got")', expected '$expected'"
+    sleep 0.1
+  done
 }
 
 # Clicks at a screen position. A --sync move waits for the pointer to

@@ -31,9 +31,7 @@ wait_for "the 500th letter" letter_shown
 [[ -z $(temp_text_file) ]] || fail "a file was written before the 501st key"
 
 type_text 'Z'
-has_temp_text_file() { [[ -n $(temp_text_file) ]]; }
-wait_for "the first flush" has_temp_text_file
-file=$(temp_text_file)
+file=$(wait_temp_text_file)
 wait_file_bytes "$file" "${typed}Z\r\n"
 
 # More keys after the flush are in memory only when the program dies.
