@@ -39,7 +39,9 @@ build: deps
 	cmake --build --preset $(PRESET) $(if $(JOBS),-j $(JOBS))
 
 run: build
-	@[ -n "$$DISPLAY$$WAYLAND_DISPLAY" ] || { echo "make run needs a desktop session: neither DISPLAY nor WAYLAND_DISPLAY is set." >&2; exit 1; }
+	@[ -n "$$DISPLAY$$WAYLAND_DISPLAY" ] || { echo "make run needs a desktop session: neither DISPLAY nor WAYLAND_DISPLAY is set." >&2; \
+	  echo "Run it in a terminal on your desktop, or log in with ssh -X. The program is built:" >&2; \
+	  echo "$(PROGRAM_DIR)/pictype-viewer. make test needs no display." >&2; exit 1; }
 	cd "$(PROGRAM_DIR)" && ./pictype-viewer "$$PWD/$(SAMPLE_PICTURE)"
 
 test: build

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Retakes the screenshots the README shows (docs/*.png) from the built
-# program, under a private Xvfb with the end-to-end harness.
+# Retakes the screenshots the README shows (docs/launcher.png and
+# docs/canvas.png) from the built program, under a private Xvfb with the
+# end-to-end harness.
 # Usage: take-screenshots.sh [BUILD-DIR]   (default build/release)
 set -euo pipefail
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
@@ -26,3 +27,31 @@ convert "$shot" -strip "$source_dir/docs/launcher.png"
 close_window "$window"
 wait_program_exit
 e2e_log "wrote docs/launcher.png"
+
+# The canvas: the shipped letters typed over a sample picture, from the
+# launcher's Start like a user does.
+rm "$PROGRAM_DIR/pictype.ini"
+start_program "$PROGRAM_DIR/pictures/green-hills.jpg"
+window=$(wait_window "Pictype Viewer")
+screenshot "$WORK/before.png"
+click_start "$window"
+canvas_shown() {
+  screenshot "$WORK/canvas.png"
+  [[ $(pixel_at "$WORK/canvas.png" 512 384) != "$(pixel_at "$WORK/before.png" 512 384)" ]]
+}
+wait_for "the canvas" canvas_shown
+type_text 'Type anything over your picture!'
+press Return
+type_text 'Esc returns to the launcher.'
+# The last letter is drawn once the screen stops changing.
+settled() {
+  screenshot "$WORK/settled.png"
+  same_region "$WORK/settled.png" "$WORK/canvas.png" 0 0 1024 768 && return 0
+  cp "$WORK/settled.png" "$WORK/canvas.png"
+  return 1
+}
+wait_for "the typed letters" settled
+convert "$WORK/canvas.png" -strip "$source_dir/docs/canvas.png"
+press Escape
+close_launcher_discarding_work "$window"
+e2e_log "wrote docs/canvas.png"

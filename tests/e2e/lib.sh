@@ -13,9 +13,12 @@
 # (sets EXIT_STATUS), adopt_window_program + wait_program_gone (a program
 # started by someone else), focus_window, type_text, press, click_at,
 # click_in_window, close_window, window_geometry, screenshot,
-# screenshot_window, pixel_at, wait_pixel, dark_pixels, text_lines,
-# same_region, shows_text, write_file_bytes, wait_file, wait_for, assert_eq,
-# assert_file_bytes, fail, e2e_skip, e2e_pass.
+# screenshot_window, pixel_at, wait_pixel, wait_pixel_not, dark_pixels,
+# text_lines, same_region, shows_text, write_file_bytes, wait_file, wait_for,
+# assert_eq, assert_file_bytes, fail, e2e_skip, e2e_pass; for the launcher
+# and the typed text: click_start, wait_other_window, wait_window_closed,
+# answer_message, close_launcher_discarding_work, temp_text_file,
+# wait_temp_text_file, wait_file_bytes, wait_clipboard.
 #
 # A test that runs make or cmake on the build tree says so in a line
 # "# e2e: uses-build-tree"; CTest then runs such tests one at a time.
@@ -177,9 +180,80 @@ close_launcher_discarding_work() {
   wait_program_exit
 }
 
-# Clicks at a screen position.
+# Presses the launcher's Start button.
+click_start() { click_in_window "$1" $((16 + 56)) $((8 + 12)); }
+
+# Waits until the window with this id is no longer shown.
+wait_window_closed() {
+  local deadline=$((SECONDS + E2E_TIMEOUT))
+  while xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'; do
+    ((SECONDS < deadline)) || fail "window $1 did not close"
+    sleep 0.1
+  done
+}
+
+# Waits for a message box over the launcher, answers it with a key (y, n,
+# Return...) and waits until it is gone. Before answering, a screenshot of
+# it is left in $WORK/message.png and its size in WIN_W and WIN_H.
+answer_message() {
+  local launcher=$1 key=$2 box
+  box=$(wait_other_window "$launcher")
+  focus_window "$box"
+  window_geometry "$box"
+  screenshot_window "$box" "$WORK/message.png"
+  press "$key"
+  wait_window_closed "$box"
+}
+
+# The program's temporary typed-text file ("~" and a number in the program
+# folder), or nothing while there is none; more than one is a fault.
+temp_text_file() {
+  local files=("$PROGRAM_DIR"/~*)
+  [[ -e ${files[0]} ]] || return 0
+  ((${#files[@]} == 1)) || fail "more than one typed-text file: ${files[*]}"
+  echo "${files[0]}"
+}
+
+# Waits for the temporary typed-text file to appear; prints its path.
+wait_temp_text_file() {
+  local deadline=$((SECONDS + E2E_TIMEOUT)) file
+  until file=$(temp_text_file) && [[ -n $file ]]; do
+    ((SECONDS < deadline)) || fail "no typed-text file appeared in $PROGRAM_DIR"
+    sleep 0.1
+  done
+  echo "$file"
+}
+
+# Waits until a file holds exactly the given bytes (printf escapes), then
+# checks them once more with a readable report.
+wait_file_bytes() {
+  local file=$1 expected=$2 deadline=$((SECONDS + E2E_TIMEOUT))
+  until [[ -f $file ]] && cmp -s "$file" <(printf '%b' "$expected"); do
+    ((SECONDS < deadline)) || break
+    sleep 0.1
+  done
+  assert_file_bytes "$file" "$expected"
+}
+
+# Waits until the X clipboard holds exactly the given text (printf
+# escapes). The text vanishes when its owner quits, so this reads while the
+# program runs.
+wait_clipboard() {
+  local expected=$1 got=$WORK/clipboard.txt deadline=$((SECONDS + E2E_TIMEOUT))
+  until timeout 5 xclip -o -selection clipboard >"$got" 2>/dev/null &&
+    cmp -s "$got" <(printf '%b' "$expected"); do
+    ((SECONDS < deadline)) || fail "the clipboard holds '$(cat "$got")', expected '$expected'"
+    sleep 0.1
+  done
+}
+
+# Clicks at a screen position. A --sync move waits for the pointer to
+# move, which takes xdotool many seconds when it is already there.
 click_at() {
-  xdotool mousemove --sync "$1" "$2" click 1
+  local X Y SCREEN WINDOW
+  eval "$(xdotool getmouselocation --shell)"
+  if [[ $X != "$1" || $Y != "$2" ]]; then xdotool mousemove --sync "$1" "$2"; fi
+  xdotool click 1
   sleep 0.2
 }
 
@@ -215,6 +289,18 @@ wait_pixel() {
     got=$(pixel_at "$WORK/poll.png" "$x" "$y")
     [[ $got == "$want" ]] && return 0
     ((SECONDS < deadline)) || fail "pixel ($x,$y) is $got, expected $want"
+    sleep 0.1
+  done
+}
+
+# Waits until the screen no longer shows the given colour at (x, y): a
+# window that covered that place has gone.
+wait_pixel_not() {
+  local x=$1 y=$2 gone=$3 deadline=$((SECONDS + E2E_TIMEOUT))
+  while :; do
+    screenshot "$WORK/poll.png"
+    [[ $(pixel_at "$WORK/poll.png" "$x" "$y") != "$gone" ]] && return 0
+    ((SECONDS < deadline)) || fail "pixel ($x,$y) still shows $gone"
     sleep 0.1
   done
 }

@@ -23,9 +23,10 @@ run_make program DEST="$dest"
 
 mapfile -t pictures < <(sed -n 's/^ *\([^ #]*\.\(jpg\|bmp\|gif\)\) *$/\1/p' "$PICTYPE_SOURCE_DIR/data/pictures/pictures.cmake")
 ((${#pictures[@]} > 0)) || fail "no sample pictures are listed"
-expected=$( (printf '%s\n' letters.zip pictype-viewer pictype.txt; printf 'pictures/%s\n' "${pictures[@]}") | sort)
+expected=$( (printf '%s\n' letters.zip pictype-letters pictype-viewer pictype.txt; printf 'pictures/%s\n' "${pictures[@]}") | sort)
 assert_eq "$(cd "$dest" && find . -type f | sed 's|^\./||' | sort)" "$expected" "files of the program folder"
 [[ -x $dest/pictype-viewer ]] || fail "pictype-viewer is not executable"
+"$dest/pictype-letters" --help >/dev/null 2>&1 || fail "the letter-set maker does not run from the program folder"
 cmp -s "$dest/letters.zip" "$PICTYPE_PROGRAM_DIR/letters.zip" || fail "letters.zip differs from the built one"
 for picture in "${pictures[@]}"; do
   cmp -s "$dest/pictures/$picture" "$PICTYPE_SOURCE_DIR/data/pictures/$picture" || fail "pictures/$picture differs"
