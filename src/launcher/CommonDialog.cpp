@@ -14,9 +14,16 @@ QString toQtFilter(const QString& filter) {
     const QStringList items = filter.split(QLatin1Char('|'));
     QStringList qtFilters;
     for (qsizetype i = 0; i + 1 < items.size(); i += 2) {
-        QString patterns = items[i + 1];
-        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        qtFilters << items[i] + QStringLiteral(" (") + patterns + QLatin1Char(')');
+        QString description = items[i];
+        const QString& patterns = items[i + 1];
+        // Descriptions often name their patterns already ("Text (*.txt)");
+        // Qt reads the patterns from the trailing parentheses, space-separated,
+        // so those are written once, in its form.
+        const QString named = QLatin1Char('(') + patterns + QLatin1Char(')');
+        if (description.endsWith(named)) description.chop(named.size());
+        qtFilters << description.trimmed() + QStringLiteral(" (") +
+                         QString(patterns).replace(QLatin1Char(';'), QLatin1Char(' ')) +
+                         QLatin1Char(')');
     }
     return qtFilters.join(QStringLiteral(";;"));
 }

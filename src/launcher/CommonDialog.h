@@ -27,5 +27,6 @@ class CommonDialog {
     QString fileName_;
 };
 
-// "Text (*.txt)|*.txt" -> "Text (*.txt) (*.txt)": the same filter in Qt's form.
+// "Picture Files(*.bmp;*.gif)|*.bmp;*.gif" -> "Picture Files (*.bmp *.gif)":
+// the same filter in Qt's form.
 QString toQtFilter(const QString& filter);

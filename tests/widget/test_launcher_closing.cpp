@@ -52,7 +52,7 @@ TEST_F(LauncherClosing, YesMovesTheTextToTheChosenName) {
     fakes.messages.answers = {MsgAnswer::Yes};
     fakes.filePicker.results = {target};
     EXPECT_TRUE(requestClose());
-    EXPECT_EQ(fakes.filePicker.saveFilters, QStringList({QStringLiteral("Text (*.txt) (*.txt)")}));
+    EXPECT_EQ(fakes.filePicker.saveFilters, QStringList({QStringLiteral("Text (*.txt)")}));
     EXPECT_EQ(fakes.filePicker.saveCreatePrompt, std::vector<bool>({true}));
     EXPECT_FALSE(tempExists());
     // No extension is added to the chosen name.

@@ -17,7 +17,7 @@
 namespace {
 
 const QString kQtPictureFilter =
-    QStringLiteral("Picture Files(*.bmp;*.jpg;*.gif) (*.bmp *.jpg *.gif)");
+    QStringLiteral("Picture Files (*.bmp *.jpg *.gif)");
 
 QMimeData* fileList(const QStringList& paths) {
     auto* data = new QMimeData;
