@@ -15,17 +15,10 @@ e2e_setup 1024x768
 # used instead of this run's temporary folder.
 write_file_bytes "$PROGRAM_DIR/pictype.ini" '"/home/you/Pictures/alpine-dawn.jpg","",#TRUE#,1\r\n'
 start_program
-window=$(wait_window "Pictype Viewer")
-shot=$WORK/launcher.png
-launcher_drawn() {
-  screenshot_window "$window" "$shot"
-  [[ $(text_lines "$shot" 16 216 281 97) == 7 ]]
-}
-wait_for "the launcher to be drawn" launcher_drawn
+wait_launcher_drawn
 mkdir -p "$source_dir/docs"
 convert "$shot" -strip "$source_dir/docs/launcher.png"
-close_window "$window"
-wait_program_exit
+close_launcher
 e2e_log "wrote docs/launcher.png"
 
 # The canvas: the shipped letters typed over a sample picture, from the

@@ -247,6 +247,25 @@ wait_clipboard() {
   done
 }
 
+# Waits until the launcher is drawn (its key help shows seven lines); sets
+# LAUNCHER to its window id and leaves a screenshot of it in $shot.
+wait_launcher_drawn() {
+  LAUNCHER=$(wait_window "Pictype Viewer")
+  shot=$WORK/launcher.png
+  wait_for "the launcher to be drawn" launcher_drawn
+}
+launcher_drawn() {
+  screenshot_window "$LAUNCHER" "$shot"
+  [[ $(text_lines "$shot" 16 216 281 97) == 7 ]]
+}
+
+# Closes the launcher and expects the program to end cleanly.
+close_launcher() {
+  close_window "$LAUNCHER"
+  wait_program_exit
+  assert_eq "$EXIT_STATUS" 0 "exit status"
+}
+
 # Clicks at a screen position. A --sync move waits for the pointer to
 # move, which takes xdotool many seconds when it is already there.
 click_at() {

@@ -18,17 +18,8 @@ cp "$PROGRAM_DIR/pictures/green-hills.jpg" "$WORK/hills.jpeg"
 # drawn into $shot, then closes it.
 run_launcher() {
   start_program "$@"
-  local window
-  window=$(wait_window "Pictype Viewer")
-  shot=$WORK/launcher.png
-  launcher_drawn() {
-    screenshot_window "$window" "$shot"
-    [[ $(text_lines "$shot" 16 216 281 97) == 7 ]]
-  }
-  wait_for "the launcher to be drawn" launcher_drawn
-  close_window "$window"
-  wait_program_exit
-  assert_eq "$EXIT_STATUS" 0 "exit status"
+  wait_launcher_drawn
+  close_launcher
 }
 remembered_picture() { head -c -2 "$settings" | sed 's/^"\([^"]*\)".*/\1/'; }
 

@@ -8,17 +8,8 @@ e2e_setup
 picture=$PROGRAM_DIR/pictures/night-sky.bmp
 settings=$PROGRAM_DIR/pictype.ini
 launcher_shot() {
-  local window
-  window=$(wait_window "Pictype Viewer")
-  shot=$WORK/launcher.png
-  launcher_drawn() {
-    screenshot_window "$window" "$shot"
-    [[ $(text_lines "$shot" 16 216 281 97) == 7 ]]
-  }
-  wait_for "the launcher to be drawn" launcher_drawn
-  close_window "$window"
-  wait_program_exit
-  assert_eq "$EXIT_STATUS" 0 "exit status"
+  wait_launcher_drawn
+  close_launcher
 }
 
 # Tiled and Tinks chosen by hand.

@@ -35,15 +35,7 @@ done
 PROGRAM_DIR=$dest
 picture="$dest/pictures/${pictures[0]}"
 start_program "$picture"
-window=$(wait_window "Pictype Viewer")
-shot=$WORK/launcher.png
-launcher_drawn() {
-  screenshot_window "$window" "$shot"
-  [[ $(text_lines "$shot" 16 216 281 97) == 7 ]]
-}
-wait_for "the launcher to be drawn" launcher_drawn
-close_window "$window"
-wait_program_exit
-assert_eq "$EXIT_STATUS" 0 "exit status"
+wait_launcher_drawn
+close_launcher
 assert_file_bytes "$dest/pictype.ini" "\"$picture\",\"\",#TRUE#,0\r\n"
 e2e_pass
