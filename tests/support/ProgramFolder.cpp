@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <stdexcept>
 
+#include "shared/Globals.h"
+
 TestProgramFolder::TestProgramFolder() {
     if (!dir_.isValid()) throw std::runtime_error("no temporary folder");
 }
@@ -69,4 +71,15 @@ QByteArray makeLetterSetText(const std::vector<int>& counts) {
                     QByteArray::number(p * 65536 + k) + "\r\n";
     }
     return text;
+}
+
+void prepareCanvasFolder(const TestProgramFolder& folder, Globals& globals) {
+    folder.write("letters.zip", makeZip({{"Test.txt", makeLetterSetText()}}));
+    if (!QDir().mkpath(folder.file("temp"))) throw std::runtime_error("cannot make temp");
+    qputenv("TEMP", QFile::encodeName(folder.file("temp")));
+    globals.LettersZipPath = folder.file("letters.zip");
+    globals.LetterSetName = "Test.txt";
+    globals.TempTextFile = folder.file("~1000");
+    for (size_t i = 0; i < globals.ClickSounds.size(); ++i)
+        globals.ClickSounds[i] = {static_cast<uint8_t>(i + 1)};
 }

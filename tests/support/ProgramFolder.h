@@ -26,6 +26,13 @@ private:
     QTemporaryDir dir_;
 };
 
+struct Globals;
+
+// Readies a program folder for opening the canvas: a letters.zip with one
+// set ("Test.txt", from makeLetterSetText), TEMP pointing into the folder, a
+// temporary text file name, and four distinguishable one-byte click sounds.
+void prepareCanvasFolder(const TestProgramFolder& folder, Globals& globals);
+
 // A zip archive made from (member name, content) pairs, in that order.
 QByteArray makeZip(const std::vector<std::pair<QByteArray, QByteArray>>& members);
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QImage>
 #include <memory>
 
@@ -16,14 +15,7 @@
 class CanvasTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        folder.write("letters.zip", makeZip({{"Test.txt", makeLetterSetText()}}));
-        ASSERT_TRUE(QDir().mkpath(folder.file("temp")));
-        qputenv("TEMP", QFile::encodeName(folder.file("temp")));
-        g.LettersZipPath = folder.file("letters.zip");
-        g.LetterSetName = "Test.txt";
-        g.TempTextFile = folder.file("~1000");
-        for (size_t i = 0; i < g.ClickSounds.size(); ++i)
-            g.ClickSounds[i] = {static_cast<uint8_t>(i + 1)};
+        prepareCanvasFolder(folder, g);
     }
 
     // A picture in which every pixel has its own colour, none of them black.

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -19,14 +18,7 @@ namespace {
 class CanvasWindow : public ::testing::Test {
   protected:
     void SetUp() override {
-        folder.write("letters.zip", makeZip({{"Test.txt", makeLetterSetText()}}));
-        ASSERT_TRUE(QDir().mkpath(folder.file("temp")));
-        qputenv("TEMP", QFile::encodeName(folder.file("temp")));
-        g.LettersZipPath = folder.file("letters.zip");
-        g.LetterSetName = "Test.txt";
-        g.TempTextFile = folder.file("~1000");
-        for (size_t i = 0; i < g.ClickSounds.size(); ++i)
-            g.ClickSounds[i] = {static_cast<uint8_t>(i + 1)};
+        prepareCanvasFolder(folder, g);
         QImage picture(1600, 1200, QImage::Format_RGB32);
         picture.fill(qRgb(40, 80, 120));
         ASSERT_TRUE(picture.save(folder.file("p.bmp"), "BMP"));
