@@ -11,6 +11,7 @@
 #include <cstring>
 #include <memory>
 
+#include "platform/Files.h"
 #include "shared/Globals.h"
 
 namespace {
@@ -74,16 +75,10 @@ bool extractMember(zip_t* archive, zip_int64_t index, const QByteArray& target,
             ok = false;
             break;
         }
-        for (zip_int64_t done = 0; done < got;) {
-            const ssize_t put = ::write(out, buffer + done, static_cast<size_t>(got - done));
-            if (put < 0) {
-                if (errno == EINTR) continue;
-                ok = false;
-                break;
-            }
-            done += put;
+        if (!writeAll(out, buffer, static_cast<size_t>(got))) {
+            ok = false;
+            break;
         }
-        if (!ok) break;
     }
     ok = ::close(out) == 0 && ok;
     struct stat existing {};

@@ -62,6 +62,18 @@ bool writeFileWhole(const QString& path, const QByteArray& data) {
     return file.commit();
 }
 
+bool writeAll(int fd, const char* data, size_t size) {
+    for (size_t done = 0; done < size;) {
+        const ssize_t put = ::write(fd, data + done, size - done);
+        if (put < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        done += static_cast<size_t>(put);
+    }
+    return true;
+}
+
 namespace {
 
 // Copies source to a new file at target (which must not exist yet), for a
@@ -87,16 +99,10 @@ bool copyToNewFile(const QByteArray& source, const QByteArray& target) {
             ok = false;
             break;
         }
-        for (ssize_t done = 0; done < got;) {
-            const ssize_t put = ::write(out, buffer + done, static_cast<size_t>(got - done));
-            if (put < 0) {
-                if (errno == EINTR) continue;
-                ok = false;
-                break;
-            }
-            done += put;
+        if (!writeAll(out, buffer, static_cast<size_t>(got))) {
+            ok = false;
+            break;
         }
-        if (!ok) break;
     }
     ok = ::fsync(out) == 0 && ok;
     ok = ::close(out) == 0 && ok;

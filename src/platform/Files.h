@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <cstddef>
 
 // Files and folders as the program sees them.
 
@@ -29,6 +30,10 @@ QString joinedCommandLine(int argc, char** argv);
 // over the old one, so a crash or a full disk never leaves a half-written
 // file. Returns false (and leaves the old file untouched) on any failure.
 bool writeFileWhole(const QString& path, const QByteArray& data);
+
+// Writes all `size` bytes to an open file descriptor, carrying on after
+// interrupted or partial writes. Returns false on the first real error.
+bool writeAll(int fd, const char* data, size_t size);
 
 // Moves a file to `target` without ever replacing an existing file, also
 // across file systems. Returns false and leaves both files as they were on
