@@ -132,6 +132,7 @@ TEST_F(LauncherClosing, SaveToAnotherFileSystemMovesTheContent) {
 
 TEST_F(LauncherClosing, AppendJoinsWithOneSpaceAndEmptiesTheTypedText) {
     form->btnStart->click();
+    closeCanvases();
     ASSERT_TRUE(form->btnClip->isEnabled());
     fakes.clipboard.setText(QStringLiteral("abc"));
     globals.TypedText = QStringLiteral("def");
@@ -153,6 +154,7 @@ TEST_F(LauncherClosing, AppendJoinsWithOneSpaceAndEmptiesTheTypedText) {
 
 TEST_F(LauncherClosing, MoveReplacesTheClipboardThenAppendAddsASpace) {
     form->btnStart->click();
+    closeCanvases();
     fakes.clipboard.setText(QStringLiteral("old"));
     globals.TypedText = QStringLiteral("typed words");
     form->btnClip->click();

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <memory>
@@ -59,6 +60,8 @@ class LauncherTest : public ::testing::Test {
     bool load(bool withArchive = true) {
         if (withArchive && !archiveWritten_) writeArchive();
         globals.ProgramFolder = folder.path();
+        // Start extracts the letter set here, never into a shared folder.
+        qputenv("TEMP", QFile::encodeName(folder.path()));
         form = std::make_unique<Form2>(globals, fakes.services);
         return form->Form_Load();
     }
