@@ -1,7 +1,9 @@
 // Arbitrary bytes as letters.zip: listing and extracting must fail cleanly
 // (one message at most per call) and never write outside the target folder.
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstddef>
 #include <cstdint>
@@ -12,7 +14,7 @@
 namespace {
 
 class CountingMessages : public MessageBoxService {
-public:
+  public:
     MsgAnswer show(const QString&, MsgButtons) override {
         ++count;
         return MsgAnswer::Ok;
@@ -48,7 +50,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (messages.count > 1) __builtin_trap();
     }
     // Nothing but the archive and the target folder may stand in the root.
-    const QStringList entries = QDir(root.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    const QStringList entries =
+        QDir(root.path())
+            .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
     if (entries.size() != 2) __builtin_trap();
+    // and below the target folder nothing but folders and plain files: an
+    // extraction never makes a link that a later write could follow.
+    QDirIterator below(target,
+                       QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                       QDirIterator::Subdirectories);
+    while (below.hasNext()) {
+        const QFileInfo entry(below.next());
+        if (entry.isSymLink() || !(entry.isDir() || entry.isFile())) __builtin_trap();
+    }
     return 0;
 }

@@ -2,7 +2,11 @@
 """Writes the small seed corpora of the fuzz targets into fuzz/corpus/."""
 import io
 import os
+import struct
+import subprocess
+import tempfile
 import zipfile
+import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -19,7 +23,8 @@ def archive(members):
     out = io.BytesIO()
     with zipfile.ZipFile(out, "w", zipfile.ZIP_DEFLATED) as z:
         for name, data in members:
-            z.writestr(name, data)
+            z.writestr(zipfile.ZipInfo(name, date_time=(2024, 1, 1, 0, 0, 0)), data,
+                       compress_type=zipfile.ZIP_DEFLATED)
     return out.getvalue()
 
 
@@ -40,6 +45,40 @@ def bmp(width, height):
     return header + body
 
 
+def png(width, height):
+    def chunk(kind, body):
+        return (struct.pack(">I", len(body)) + kind + body
+                + struct.pack(">I", zlib.crc32(kind + body) & 0xFFFFFFFF))
+    raw = b"".join(b"\0" + b"".join(bytes((x * 50 % 256, y * 70 % 256, 200)) for x in range(width))
+                   for y in range(height))
+    return (b"\x89PNG\r\n\x1a\n"
+            + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
+            + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
+def jpeg(width, height):
+    """A small baseline JPEG, made by ImageMagick from the bitmap seed."""
+    with tempfile.TemporaryDirectory() as folder:
+        source = os.path.join(folder, "in.bmp")
+        target = os.path.join(folder, "out.jpg")
+        with open(source, "wb") as out:
+            out.write(bmp(width, height))
+        subprocess.run(["convert", source, "-quality", "60", "-strip", target], check=True)
+        with open(target, "rb") as result:
+            return result.read()
+
+
+def link_archive():
+    """An archive whose one member is a symbolic link to an absolute path."""
+    out = io.BytesIO()
+    with zipfile.ZipFile(out, "w") as z:
+        info = zipfile.ZipInfo("Link.txt", date_time=(2024, 1, 1, 0, 0, 0))
+        info.create_system = 3
+        info.external_attr = (0o120777 << 16)
+        z.writestr(info, "/etc/passwd")
+    return out.getvalue()
+
+
 SEEDS = {
     "fuzz_letter_set": {
         "complete": letter_set(),
@@ -56,10 +95,14 @@ SEEDS = {
         "one-set": archive([("Bold Outline.txt", letter_set())]),
         "nested": archive([("sets/Plain.txt", letter_set(blocks=2)), ("readme.txt", b"hi")]),
         "empty": archive([]),
+        "link": link_archive(),
+        "dot-dot": archive([("../up.txt", b"x"), ("/abs.txt", b"y")]),
     },
     "fuzz_picture": {
         "tiny.gif": gif_1x1(),
         "small.bmp": bmp(5, 3),
+        "small.png": png(4, 3),
+        "small.jpg": jpeg(8, 8),
     },
 }
 

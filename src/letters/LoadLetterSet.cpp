@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 
 #include "letters/Unzip.h"
 #include "platform/Files.h"
@@ -16,10 +17,12 @@ LetterSetReadResult readLetterSet(const QByteArray& data, LetterGlyphs& glyphs) 
     try {
         for (LetterGlyph& glyph : glyphs) {
             reader.readString();  // the label
-            glyph.PixelCount = reader.readInt16();
-            for (int k = 0; k < glyph.PixelCount; ++k) {
+            // Stored at once, so a file that ends among the pixels still
+            // leaves a count the glyph's arrays can hold.
+            const int16_t count = reader.readInt16();
+            glyph.PixelCount = std::min<int16_t>(count, LetterGlyph::kCapacity);
+            for (int k = 0; k < count; ++k) {
                 if (k == LetterGlyph::kCapacity) {
-                    glyph.PixelCount = LetterGlyph::kCapacity;
                     result.stopReason = QStringLiteral("more than 1024 pixels in one character");
                     result.stopOffset = reader.position();
                     return result;
