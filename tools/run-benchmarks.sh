@@ -16,7 +16,7 @@ mkdir -p "$results"
 repetitions=${BENCH_REPETITIONS:-9}
 
 for program in "$build"/bench/bench_*; do
-  [[ -x $program ]] || continue
+  [[ -f $program && -x $program ]] || continue
   name=$(basename "$program")
   echo "== $name" >&2
   "$program" --benchmark_repetitions="$repetitions" --benchmark_report_aggregates_only=true \
@@ -36,7 +36,10 @@ import json, math, os, statistics, sys
 
 results = sys.argv[1]
 
-# Median real time in microseconds of each benchmark, by its run name.
+# Median CPU time in microseconds of each benchmark, by its run name. The
+# machines this runs on are often shared: CPU time leaves out the time other
+# programs held the processor, which wall-clock time (also in the JSON)
+# would charge to whichever side of a ratio it happened to fall on.
 medians = {}
 for name in sorted(os.listdir(results)):
     if not name.endswith(".json"):
@@ -47,7 +50,7 @@ for name in sorted(os.listdir(results)):
                 continue
             scale = {"ns": 1e-3, "us": 1.0, "ms": 1e3, "s": 1e6}[run["time_unit"]]
             key = run["run_name"].split("/repeats:")[0]
-            medians[key] = run["real_time"] * scale
+            medians[key] = run["cpu_time"] * scale
 
 latency = {}
 path = os.path.join(results, "latency.jsonl")
