@@ -22,17 +22,15 @@ void Form1::Form_Click() {
         const int x = std::max(0, (W - w) / 2);
         const int y = std::max(0, (H - h) / 2);
         // Where the offsets reach outside the picture the buffer keeps what
-        // it held. The buffer goes on to the window in the same pass.
-        repaintDevice(BitBltThrough(window_, BackBufferDC, x, y, w, h, BackgroundPicture,
-                                    PictureOffsetX, PictureOffsetY));
-    } else {
-        if (w > 0 && h > 0) {
-            // One more column and row than fit, so the right and bottom edges
-            // are covered too.
-            TileBlt(BackBufferDC, W / w + 1, H / h + 1, BackgroundPicture);
-        }
-        repaintDevice(BitBlt(window_, 0, 0, W, H, BackBufferDC, 0, 0));
+        // it held.
+        BitBlt(BackBufferDC, x, y, w, h, BackgroundPicture, PictureOffsetX, PictureOffsetY);
+    } else if (w > 0 && h > 0) {
+        // One more column and row than fit, so the right and bottom edges
+        // are covered too.
+        TileBlt(BackBufferDC, W / w + 1, H / h + 1, BackgroundPicture);
     }
+
+    repaintDevice(BitBlt(window_, 0, 0, W, H, BackBufferDC, 0, 0));
 
     CurrentX = 0;
     CurrentY = 0;

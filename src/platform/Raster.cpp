@@ -17,64 +17,27 @@ QRect SetPixelV(QImage& dc, int x, int y, ColorRef color) {
     return QRect(x, y, 1, 1);
 }
 
-namespace {
-
-// The part of a w x h block at (sx, sy) of `src`, going to (x, y) of `dst`,
-// that lies inside both images: source rows [top, bottom) and columns
-// [left, right), moved by (dx, dy) on the way.
-struct BlockClip {
-    int left, top, right, bottom, dx, dy;
-    bool empty() const { return left >= right || top >= bottom; }
-};
-
-BlockClip clipBlock(const QImage& dst, int x, int y, int w, int h, const QImage& src, int sx,
-                    int sy) {
-    if (w <= 0 || h <= 0) return {0, 0, 0, 0, 0, 0};
-    return {std::max({0, sx, sx - x}),
-            std::max({0, sy, sy - y}),
-            std::min({sx + w, src.width(), sx + (dst.width() - x)}),
-            std::min({sy + h, src.height(), sy + (dst.height() - y)}),
-            x - sx,
-            y - sy};
-}
-
-}  // namespace
-
 QRect BitBlt(QImage& dst, int x, int y, int w, int h, const QImage& src, int sx, int sy, Rop rop) {
-    const BlockClip clip = clipBlock(dst, x, y, w, h, src, sx, sy);
-    if (clip.empty()) return QRect();
-    const int width = clip.right - clip.left;
-    for (int row = clip.top; row < clip.bottom; ++row) {
-        const auto* from = reinterpret_cast<const QRgb*>(src.constScanLine(row)) + clip.left;
-        auto* to = reinterpret_cast<QRgb*>(dst.scanLine(row + clip.dy)) + clip.left + clip.dx;
+    if (w <= 0 || h <= 0) return QRect();
+    // Clip in source coordinates against both images.
+    int left = std::max({0, sx, sx - x});
+    int top = std::max({0, sy, sy - y});
+    int right = std::min({sx + w, src.width(), sx + (dst.width() - x)});
+    int bottom = std::min({sy + h, src.height(), sy + (dst.height() - y)});
+    if (left >= right || top >= bottom) return QRect();
+    const int dx = x - sx;
+    const int dy = y - sy;
+    const int width = right - left;
+    for (int row = top; row < bottom; ++row) {
+        const auto* from = reinterpret_cast<const QRgb*>(src.constScanLine(row)) + left;
+        auto* to = reinterpret_cast<QRgb*>(dst.scanLine(row + dy)) + left + dx;
         if (rop == Rop::SrcCopy) {
             std::memcpy(to, from, static_cast<size_t>(width) * sizeof(QRgb));
         } else {
             for (int i = 0; i < width; ++i) to[i] = 0xFF000000u | ~from[i];
         }
     }
-    return QRect(clip.left + clip.dx, clip.top + clip.dy, width, clip.bottom - clip.top);
-}
-
-QRect BitBltThrough(QImage& dst, QImage& via, int x, int y, int w, int h, const QImage& src, int sx,
-                    int sy) {
-    const BlockClip clip = clipBlock(via, x, y, w, h, src, sx, sy);
-    const int columns = std::min(dst.width(), via.width());
-    const int rows = std::min(dst.height(), via.height());
-    const int viaRows = clip.empty() ? rows : std::max(rows, clip.bottom + clip.dy);
-    for (int row = 0; row < viaRows; ++row) {
-        const int from = row - clip.dy;
-        if (!clip.empty() && from >= clip.top && from < clip.bottom)
-            std::memcpy(reinterpret_cast<QRgb*>(via.scanLine(row)) + clip.left + clip.dx,
-                        reinterpret_cast<const QRgb*>(src.constScanLine(from)) + clip.left,
-                        static_cast<size_t>(clip.right - clip.left) * sizeof(QRgb));
-        // The row just written is still in the cache: passing it on now
-        // spares reading the whole of `via` back from memory.
-        if (row < rows && columns > 0)
-            std::memcpy(dst.scanLine(row), via.constScanLine(row),
-                        static_cast<size_t>(columns) * sizeof(QRgb));
-    }
-    return columns > 0 && rows > 0 ? QRect(0, 0, columns, rows) : QRect();
+    return QRect(left + dx, top + dy, width, bottom - top);
 }
 
 QRect FillDeviceContext(QImage& dc, ColorRef color) {

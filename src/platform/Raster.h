@@ -42,12 +42,6 @@ QRect SetPixelV(QImage& dc, int x, int y, ColorRef color);
 QRect BitBlt(QImage& dst, int x, int y, int w, int h, const QImage& src, int sx, int sy,
              Rop rop = Rop::SrcCopy);
 
-// BitBlt of the block into `via`, followed by a BitBlt of the whole of `via`
-// to the top-left corner of `dst`, done row by row in one pass. Returns what
-// changed in `dst`. The three images are different ones.
-QRect BitBltThrough(QImage& dst, QImage& via, int x, int y, int w, int h, const QImage& src, int sx,
-                    int sy);
-
 // Fills the whole image with one colour.
 QRect FillDeviceContext(QImage& dc, ColorRef color);
 
