@@ -114,6 +114,19 @@ void BM_ScreenCopy(benchmark::State& state) {
     }
 }
 
+// The least any composition must move: one screen read from the picture,
+// written to both the back buffer and the window.
+void BM_ScreenCopyToTwo(benchmark::State& state) {
+    const size_t bytes = static_cast<size_t>(state.range(0) * state.range(1) * 4);
+    std::vector<char> from(bytes, 1), buffer(bytes), window(bytes);
+    for (auto _ : state) {
+        std::memcpy(buffer.data(), from.data(), bytes);
+        std::memcpy(window.data(), buffer.data(), bytes);
+        benchmark::DoNotOptimize(window.data());
+        benchmark::ClobberMemory();
+    }
+}
+
 void composition(benchmark::State& state, bool centred) {
     const QSize screen(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     const QString picture = centred ? bench().picture(5000, 3500) : bench().picture(64, 64);
@@ -178,6 +191,10 @@ void BM_KeyEventPath(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_ScreenCopy)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ScreenCopyToTwo)
+    ->Args({1920, 1080})
+    ->Args({3840, 2160})
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FormClickCentred)
     ->Args({1920, 1080})
     ->Args({3840, 2160})

@@ -12,6 +12,7 @@
 #include <map>
 #include <stdexcept>
 
+#include "LetterPack.h"
 #include "letters/LoadLetterSet.h"
 #include "platform/MessageBox.h"
 #include "shared/Globals.h"
@@ -39,27 +40,20 @@ QByteArray maximalSetText() {
     return text;
 }
 
-void writeZip(const QString& path, const QByteArray& name, const QByteArray& content) {
-    int error = 0;
-    zip_t* archive =
-        zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
-    if (archive == nullptr) throw std::runtime_error("zip_open");
-    zip_source_t* source = zip_source_buffer(archive, content.constData(),
-                                             static_cast<zip_uint64_t>(content.size()), 0);
-    if (zip_file_add(archive, name.constData(), source, 0) < 0 || zip_close(archive) != 0)
-        throw std::runtime_error("zip_file_add");
-}
-
 // One folder for the whole run: the archive, the plain file and TEMP.
 struct Fixture {
     Fixture() {
         text = maximalSetText();
         QDir(dir.path()).mkdir("temp");
         qputenv("TEMP", QFile::encodeName(dir.filePath("temp")));
-        writeZip(dir.filePath("letters.zip"), "Maximal.txt", text);
         QFile plain(dir.filePath("Maximal.txt"));
         if (!plain.open(QIODevice::WriteOnly) || plain.write(text) != text.size())
             throw std::runtime_error("write");
+        plain.close();
+        // Packed as the shipped archive is.
+        QString error;
+        if (!packLetterSets(dir.filePath("letters.zip"), {plain.fileName()}, &error))
+            throw std::runtime_error(error.toStdString());
         globals.LettersZipPath = dir.filePath("letters.zip");
         globals.LetterSetName = "Maximal.txt";
     }

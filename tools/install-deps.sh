@@ -11,6 +11,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev
   libzip-dev zipcmp zipmerge ziptool zip
   libsdl2-dev
+  libjpeg62-turbo-dev libxtst-dev
   xvfb xdotool imagemagick x11-utils xclip fonts-dejavu-core
   desktop-file-utils libglib2.0-bin
 )

@@ -98,7 +98,7 @@ QString FieldReader::readString() {
     return QString::fromLocal8Bit(nextField(false).text);
 }
 
-std::optional<int64_t> FieldReader::readPlainNumber() {
+bool FieldReader::readPlainNumber(int64_t& result) {
     const char* const begin = view_.data();
     const qsizetype size = view_.size();
     qsizetype i = pos_;
@@ -111,22 +111,22 @@ std::optional<int64_t> FieldReader::readPlainNumber() {
     int64_t value = 0;
     while (i < size && i - digitsStart < 18 && begin[i] >= '0' && begin[i] <= '9')
         value = value * 10 + (begin[i++] - '0');
-    if (i == digitsStart) return std::nullopt;
-    if (i < size && begin[i] != ',' && !isLineEnd(begin[i]) && !isBlank(begin[i]))
-        return std::nullopt;
+    if (i == digitsStart) return false;
+    if (i < size && begin[i] != ',' && !isLineEnd(begin[i]) && !isBlank(begin[i])) return false;
     fieldStart_ = start;
     pos_ = i;
     skipSeparator();
-    return negative ? -value : value;
+    result = negative ? -value : value;
+    return true;
 }
 
 int64_t FieldReader::readInteger(int64_t min, int64_t max) {
     // Letter sets hold hundreds of thousands of plain numbers: read those
     // straight from the data.
-    if (const std::optional<int64_t> plain = readPlainNumber()) {
-        if (*plain < min || *plain > max)
-            throw FieldError("number out of range: " + std::to_string(*plain));
-        return *plain;
+    if (int64_t plain = 0; readPlainNumber(plain)) {
+        if (plain < min || plain > max)
+            throw FieldError("number out of range: " + std::to_string(plain));
+        return plain;
     }
     const Raw field = nextField(true);
     const std::optional<int64_t> value = field.quoted ? std::nullopt : parseWhole(field.text);

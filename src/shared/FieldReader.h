@@ -58,9 +58,11 @@ class FieldReader {
         bool quoted;
     };
     Raw nextField(bool numeric);
-    // The next field when it is a plain decimal number of at most 18 digits;
-    // nullopt (and nothing consumed) otherwise.
-    std::optional<int64_t> readPlainNumber();
+    // Reads the next field into `result` when it is a plain decimal number of
+    // at most 18 digits; false (and nothing consumed) otherwise. Not an
+    // optional: its flag, stored as a byte and loaded back as a word, stalled
+    // every number of a letter set.
+    bool readPlainNumber(int64_t& result);
     void skipBlanks();
     void skipSeparator();
 

@@ -47,7 +47,9 @@ bool packLetterSets(const QString& zipPath, const QStringList& files, QString* e
             zip_discard(archive);
             return false;
         }
-        zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE, 9);
+        // Stored, not deflated: the canvas extracts its set every time it
+        // opens, and inflating costs more than the disk it saves.
+        zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), ZIP_CM_STORE, 0);
     }
     if (zip_close(archive) != 0) {
         *error = QStringLiteral("cannot write %1: %2").arg(zipPath, zip_strerror(archive));
