@@ -10,35 +10,10 @@
 #include <memory>
 
 #include "canvas/Form1.h"
-#include "platform/Services.h"
+#include "support/SilentServices.h"
 #include "shared/Globals.h"
 
 namespace {
-
-class NoMessages : public MessageBoxService {
-  public:
-    MsgAnswer show(const QString&, MsgButtons) override { return MsgAnswer::Ok; }
-};
-class NoPicker : public FilePicker {
-  public:
-    QString pickOpen(const QString&) override { return {}; }
-    QString pickSave(const QString&, bool) override { return {}; }
-};
-class NoClipboard : public Clipboard {
-  public:
-    bool hasText() const override { return false; }
-    QString text() const override { return {}; }
-    void clear() override {}
-    void setText(const QString&) override {}
-};
-class NoSound : public SoundOutput {
-  public:
-    void play(const std::vector<uint8_t>&) override {}
-};
-class NoStarter : public ProgramStarter {
-  public:
-    bool openDocument(const QString&) override { return true; }
-};
 
 // A letter archive whose every character has a full 32 x 32 glyph.
 QByteArray fullGlyphLetterSet() {
@@ -89,13 +64,8 @@ struct Bench {
     }
 
     QTemporaryDir dir;
-    NoMessages messages;
-    NoPicker picker;
-    NoClipboard clipboard;
-    NoSound sound;
-    NoStarter starter;
-    SystemTickSource ticks;
-    Services services{messages, picker, clipboard, sound, starter, ticks};
+    SilentServices silent;
+    Services& services = silent.services;
     Globals globals;
 };
 

@@ -11,13 +11,9 @@
 #include "platform/SdlSoundOutput.h"
 #include "shared/Globals.h"
 #include "sound/ClickSounds.h"
+#include "support/SilentServices.h"
 
 namespace {
-
-class NoMessages : public MessageBoxService {
-  public:
-    MsgAnswer show(const QString&, MsgButtons) override { return MsgAnswer::Ok; }
-};
 
 void BM_StartClick(benchmark::State& state) {
     ::setenv("SDL_AUDIODRIVER", "dummy", 1);
@@ -55,7 +51,7 @@ void BM_FlushCurrentLine(benchmark::State& state) {
     QTemporaryDir dir;
     Globals globals;
     globals.TempTextFile = dir.filePath(QStringLiteral("log.txt"));
-    NoMessages messages;
+    SilentMessages messages;
     QString CurrentLine(static_cast<qsizetype>(state.range(0)), u'a');
     FlushCurrentLine(globals, CurrentLine, messages);
     for (auto _ : state) {

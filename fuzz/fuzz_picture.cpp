@@ -13,41 +13,11 @@
 
 #include "canvas/Form1.h"
 #include "canvas/PictureLoader.h"
-#include "platform/Services.h"
+#include "support/SilentServices.h"
 #include "shared/Globals.h"
 
 namespace {
 
-// Desktop services that never show anything: nothing here may ask the user.
-class SilentMessages : public MessageBoxService {
-  public:
-    MsgAnswer show(const QString&, MsgButtons) override { return MsgAnswer::Ok; }
-};
-class NoFilePicker : public FilePicker {
-  public:
-    QString pickOpen(const QString&) override { return {}; }
-    QString pickSave(const QString&, bool) override { return {}; }
-};
-class NoClipboard : public Clipboard {
-  public:
-    bool hasText() const override { return false; }
-    QString text() const override { return {}; }
-    void clear() override {}
-    void setText(const QString&) override {}
-};
-class NoSound : public SoundOutput {
-  public:
-    void play(const std::vector<uint8_t>&) override {}
-};
-class NoStarter : public ProgramStarter {
-  public:
-    bool openDocument(const QString&) override { return false; }
-};
-class FixedTicks : public TickSource {
-  public:
-    int32_t GetTickCount() override { return 1000; }
-    void Sleep(int) override {}
-};
 
 // What stays the same from one input to the next: the application, a
 // program folder with a one-letter archive, and the shared values.
@@ -71,13 +41,7 @@ struct Fixture {
 
     QTemporaryDir folder;
     Globals globals;
-    SilentMessages messages;
-    NoFilePicker filePicker;
-    NoClipboard clipboard;
-    NoSound sound;
-    NoStarter starter;
-    FixedTicks ticks;
-    Services services{messages, filePicker, clipboard, sound, starter, ticks};
+    SilentServices silent;
 };
 
 Fixture* fixture = nullptr;
@@ -114,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     g.CenterPicture = -1;
     g.FreshPicture = 1;
     g.FirstPaint = 1;
-    auto canvas = std::make_unique<Form1>(g, fixture->services, [] { return false; });
+    auto canvas = std::make_unique<Form1>(g, fixture->silent.services, [] { return false; });
     canvas->setScreenSize(QSize(48, 32));
     if (canvas->Form_Load()) {
         canvas->Form_Paint();
