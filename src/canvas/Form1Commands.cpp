@@ -5,19 +5,11 @@
 #include <cmath>
 
 #include "canvas/Form1.h"
+#include "canvas/KeyTranslation.h"
 #include "canvas/PictureLoader.h"
 #include "shared/Globals.h"
 
 namespace {
-
-constexpr int16_t kVkLeft = 37;
-constexpr int16_t kVkUp = 38;
-constexpr int16_t kVkRight = 39;
-constexpr int16_t kVkDown = 40;
-constexpr int16_t kVkF3 = 114;
-constexpr int16_t kVkF4 = 115;
-constexpr int16_t kVkF5 = 116;
-constexpr int16_t kVkF6 = 117;
 
 // The system's long time format names the time zone too; the canvas shows
 // the time of day alone, with its seconds.

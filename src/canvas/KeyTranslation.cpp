@@ -2,9 +2,6 @@
 
 namespace {
 
-constexpr int16_t kVkF1 = 112;
-constexpr int16_t kVkLeft = 37;
-
 int16_t characterCode(QChar c) {
     // Characters outside the 8-bit range have no code there; 0 is a
     // control character, which the canvas ignores like any other.
@@ -20,11 +17,11 @@ int16_t virtualKeyCode(int qtKey) {
         case Qt::Key_Left:
             return kVkLeft;
         case Qt::Key_Up:
-            return kVkLeft + 1;
+            return kVkUp;
         case Qt::Key_Right:
-            return kVkLeft + 2;
+            return kVkRight;
         case Qt::Key_Down:
-            return kVkLeft + 3;
+            return kVkDown;
         case Qt::Key_Backspace:
             return 8;
         case Qt::Key_Tab:
