@@ -1,5 +1,6 @@
 // Loading a maximal letter set (95 characters x 1024 pixels) from letters.zip
-// through LoadLetterSet, against merely reading the same file's bytes.
+// as the launcher does (LetterArchive::read, then LetterSet::read), against
+// merely reading the same file's bytes.
 #include <benchmark/benchmark.h>
 #include <zip.h>
 
@@ -10,28 +11,19 @@
 #include <algorithm>
 #include <iostream>
 #include <map>
+#include <optional>
 #include <stdexcept>
 
 #include "LetterPack.h"
-#include "letters/LoadLetterSet.h"
-#include "platform/MessageBox.h"
-#include "shared/Globals.h"
+#include "letters/LetterArchive.h"
+#include "letters/LetterSet.h"
 
 namespace {
-
-class SilentMessages : public MessageBoxService {
-  public:
-    MsgAnswer show(const QString&, MsgButtons) override {
-        ++shown;
-        return MsgAnswer::Ok;
-    }
-    int shown = 0;
-};
 
 // Every pixel of every cell, with colours of full length, as the maker writes.
 QByteArray maximalSetText() {
     QByteArray text;
-    for (int p = 0; p < kLetterCount; ++p) {
+    for (int p = 0; p < LetterSet::kSize; ++p) {
         text += "\"" + QByteArray::number(p) + "\",1024\r\n";
         for (int k = 0; k < 1024; ++k)
             text += QByteArray::number(k % 32) + ',' + QByteArray::number(k / 32) + ',' +
@@ -54,13 +46,11 @@ struct Fixture {
         QString error;
         if (!packLetterSets(dir.filePath("letters.zip"), {plain.fileName()}, &error))
             throw std::runtime_error(error.toStdString());
-        globals.LettersZipPath = dir.filePath("letters.zip");
-        globals.LetterSetName = "Maximal.txt";
     }
     QTemporaryDir dir;
     QByteArray text;
-    Globals globals;
-    SilentMessages messages;
+    LetterArchive archive{dir.filePath("letters.zip")};
+    LetterSet letters;
 };
 
 Fixture& fixture() {
@@ -84,7 +74,7 @@ void BM_ReadFileBytes(benchmark::State& state) {
 // load from letters.zip pays before the first field is read.
 void BM_UnzipMemberBytes(benchmark::State& state) {
     Fixture& f = fixture();
-    const QByteArray path = QFile::encodeName(f.globals.LettersZipPath);
+    const QByteArray path = QFile::encodeName(f.archive.path());
     QByteArray bytes(f.text.size(), Qt::Uninitialized);
     for (auto _ : state) {
         int error = 0;
@@ -103,8 +93,7 @@ void BM_UnzipMemberBytes(benchmark::State& state) {
 void BM_ReadLetterSetFromMemory(benchmark::State& state) {
     Fixture& f = fixture();
     for (auto _ : state) {
-        const LetterSetReadResult result = readLetterSet(f.text, *f.globals.Glyphs);
-        if (!result.complete) state.SkipWithError("incomplete");
+        if (!f.letters.read(f.text).complete) state.SkipWithError("incomplete");
     }
     state.SetBytesProcessed(state.iterations() * f.text.size());
 }
@@ -112,9 +101,10 @@ void BM_ReadLetterSetFromMemory(benchmark::State& state) {
 void BM_LoadLetterSetFromArchive(benchmark::State& state) {
     Fixture& f = fixture();
     for (auto _ : state) {
-        if (!LoadLetterSet(f.globals, f.messages)) state.SkipWithError("load failed");
+        const std::optional<QByteArray> member = f.archive.read(QStringLiteral("Maximal.txt"));
+        if (!member || !f.letters.read(*member).complete) state.SkipWithError("load failed");
     }
-    if ((*f.globals.Glyphs)[94].PixelCount != 1024 || f.messages.shown != 0)
+    if (f.letters.at(LetterSet::kSize - 1).count != Glyph::kCapacity)
         state.SkipWithError("the set did not load completely");
     state.SetBytesProcessed(state.iterations() * f.text.size());
 }
@@ -138,7 +128,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
         ConsoleReporter::Finalize();
         const auto load = medians_.find("BM_LoadLetterSetFromArchive");
         if (load == medians_.end()) return;
-        std::cout << "LoadLetterSet median: " << load->second << " ms\n";
+        std::cout << "letter set load median: " << load->second << " ms\n";
         for (const auto& [name, median] : medians_)
             if (name != load->first && median > 0)
                 std::cout << "  " << load->second / median << " x " << name << " (median " << median

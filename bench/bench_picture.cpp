@@ -9,10 +9,11 @@
 #include <cmath>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
-#include "canvas/PictureLoader.h"
+#include "pictures/PictureLoader.h"
 
 namespace {
 
@@ -86,9 +87,11 @@ void BM_BareJpegDecode(benchmark::State& state) {
 void BM_LoadPicture(benchmark::State& state) {
     QImage picture;
     for (auto _ : state) {
-        QImage loaded;
-        if (!LoadPicture(fixture().path, loaded)) state.SkipWithError("not loaded");
-        picture = std::move(loaded);
+        std::optional<QImage> loaded = loadPicture(fixture().path);
+        if (!loaded)
+            state.SkipWithError("not loaded");
+        else
+            picture = std::move(*loaded);
         benchmark::DoNotOptimize(picture.constBits());
     }
     if (picture.width() != 6000 || picture.height() != 4000) state.SkipWithError("wrong size");

@@ -1,5 +1,5 @@
-// How long a key release waits for its click to start, and what the log's
-// flush costs once the temporary file has grown.
+// How long a key release waits for its click to start, and what writing the
+// typed text costs once the log's file has grown.
 #include <benchmark/benchmark.h>
 
 #include <QFile>
@@ -7,68 +7,68 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
-#include "canvas/TypedTextLog.h"
 #include "platform/SdlSoundOutput.h"
-#include "shared/Globals.h"
+#include "session/TypedTextLog.h"
 #include "sound/ClickSounds.h"
-#include "support/SilentServices.h"
 
 namespace {
 
-void BM_StartClick(benchmark::State& state) {
-    ::setenv("SDL_AUDIODRIVER", "dummy", 1);
-    Globals globals;
-    BuildClickSounds(globals);
+// Takes the sounds and plays nothing: building them needs an output.
+class NoSound final : public SoundOutput {
+  public:
+    void play(const QByteArray&) override {}
+};
+
+void startClicks(benchmark::State& state, const char* driver) {
+    ::setenv("SDL_AUDIODRIVER", driver, 1);
+    NoSound none;
+    const ClickSounds clicks(none);
     SdlSoundOutput output;
-    output.play(globals.ClickSounds[0]);  // opens the device, once per run
+    output.play(clicks.images()[0]);  // opens the device, or finds there is none
     size_t next = 0;
-    for (auto _ : state) output.play(globals.ClickSounds[next++ % 4]);
+    for (auto _ : state) output.play(clicks.images()[next++ % 4]);
+}
+
+void BM_StartClick(benchmark::State& state) {
+    startClicks(state, "dummy");
 }
 BENCHMARK(BM_StartClick);
 
 void BM_StartClickWithoutAudio(benchmark::State& state) {
-    ::setenv("SDL_AUDIODRIVER", "no-such-audio-driver", 1);
-    Globals globals;
-    BuildClickSounds(globals);
-    SdlSoundOutput output;
-    output.play(globals.ClickSounds[0]);  // finds out there is no audio
-    size_t next = 0;
-    for (auto _ : state) output.play(globals.ClickSounds[next++ % 4]);
+    startClicks(state, "no-such-audio-driver");
 }
 BENCHMARK(BM_StartClickWithoutAudio);
 
 void BM_BuildClickSounds(benchmark::State& state) {
-    Globals globals;
+    NoSound none;
     for (auto _ : state) {
-        BuildClickSounds(globals);
-        benchmark::DoNotOptimize(globals.ClickSounds[3].data());
+        const ClickSounds clicks(none);
+        benchmark::DoNotOptimize(clicks.images()[3].data());
     }
 }
 BENCHMARK(BM_BuildClickSounds);
 
-// A flush of 501 keys onto a log that already holds state.range(0) bytes.
-void BM_FlushCurrentLine(benchmark::State& state) {
+// A write of 501 keys onto a log whose file already holds state.range(0) bytes.
+void BM_WriteTypedText(benchmark::State& state) {
     QTemporaryDir dir;
-    Globals globals;
-    globals.TempTextFile = dir.filePath(QStringLiteral("log.txt"));
-    SilentMessages messages;
-    QString CurrentLine(static_cast<qsizetype>(state.range(0)), u'a');
-    FlushCurrentLine(globals, CurrentLine, messages);
+    TypedTextLog log(dir.filePath(QStringLiteral("log.txt")));
+    const QByteArray start = QByteArray(state.range(0), 'a') + "\r\n";
     for (auto _ : state) {
         state.PauseTiming();
-        CurrentLine = QString(501, u'b');
-        globals.TypedText.clear();
+        // The file back at its starting size, so that every write costs the same.
+        QFile file(log.path());
+        if (!file.open(QIODevice::WriteOnly) || file.write(start) != start.size())
+            state.SkipWithError("cannot write the log's file");
+        file.close();
+        log.takeClipboardText();
+        for (int k = 0; k <= TypedTextLog::kKeysPerWrite; ++k) log.type(u'b');
         state.ResumeTiming();
-        FlushCurrentLine(globals, CurrentLine, messages);
-        state.PauseTiming();
-        // Keep the file at its starting size so every flush costs the same.
-        QString start(static_cast<qsizetype>(state.range(0)), u'a');
-        QFile::remove(globals.TempTextFile);
-        FlushCurrentLine(globals, start, messages);
-        state.ResumeTiming();
+        if (!log.write()) state.SkipWithError("the write failed");
     }
+    if (QFile(log.path()).size() != start.size() + TypedTextLog::kKeysPerWrite + 1)
+        state.SkipWithError("the log holds the wrong text");
 }
-BENCHMARK(BM_FlushCurrentLine)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WriteTypedText)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -1,20 +1,16 @@
-// Arbitrary bytes as a letter-set file: the reader must stop cleanly and
-// never store a pixel past the table.
-#include <cstddef>
-#include <cstdint>
-#include <memory>
-
-#include "letters/LoadLetterSet.h"
+// Arbitrary bytes as a letter-set file: reading must stop cleanly inside the
+// data and never leave a glyph claiming more pixels than it holds.
+#include "letters/LetterSet.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static auto glyphs = std::make_unique<LetterGlyphs>();
+    static LetterSet letters;  // read over and over, as the launcher does
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const LetterSetReadResult result = readLetterSet(bytes, *glyphs);
-    if (result.blocksRead < 0 || result.blocksRead > kLetterCount) __builtin_trap();
-    if (result.complete != (result.blocksRead == kLetterCount)) __builtin_trap();
-    if (result.stopOffset < 0 || result.stopOffset > bytes.size()) __builtin_trap();
-    // What drawing relies on: no glyph claims more pixels than it can hold.
-    for (const LetterGlyph& glyph : *glyphs)
-        if (glyph.PixelCount > LetterGlyph::kCapacity) __builtin_trap();
+    const LetterSetReading reading = letters.read(bytes);
+    if (reading.blocksRead < 0 || reading.blocksRead > LetterSet::kSize ||
+        reading.complete != (reading.blocksRead == LetterSet::kSize) || reading.stopOffset < 0 ||
+        reading.stopOffset > bytes.size())
+        __builtin_trap();
+    for (int p = 0; p < LetterSet::kSize; ++p)
+        if (letters.at(p).count < 0 || letters.at(p).count > Glyph::kCapacity) __builtin_trap();
     return 0;
 }

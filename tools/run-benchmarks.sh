@@ -91,9 +91,9 @@ ratio_row("letter set load (95 x 1024)", "BM_LoadLetterSetFromArchive", "raw rea
           "BM_ReadFileBytes", 4)
 for size in ("1920/1080", "3840/2160"):
     label = size.replace("/", "x")
-    ratio_row("composition centred " + label, "BM_FormClickCentred/" + size, "memcpy",
+    ratio_row("composition centred " + label, "BM_ClearCentred/" + size, "memcpy",
               "BM_ScreenCopy/" + size, 3)
-    ratio_row("composition tiled " + label, "BM_FormClickTiled/" + size, "memcpy",
+    ratio_row("composition tiled " + label, "BM_ClearTiled/" + size, "memcpy",
               "BM_ScreenCopy/" + size, 3)
     # Not a target: what the composition cannot do without, for comparison.
     rows.append(("  (floor: one screen to buffer and window)",
@@ -101,7 +101,7 @@ for size in ("1920/1080", "3840/2160"):
                  "%.2f x" % (medians["BM_ScreenCopyToTwo/" + size] / medians["BM_ScreenCopy/" + size])
                  if "BM_ScreenCopyToTwo/" + size in medians and medians.get("BM_ScreenCopy/" + size)
                  else "-", "", ""))
-ratio_row("keystroke (Form_KeyPress)", "BM_KeyPress", "raw writes", "BM_RawGlyphWrites", 10)
+ratio_row("keystroke (Canvas::typeText)", "BM_TypeText", "raw writes", "BM_RawGlyphWrites", 10)
 ratio_row("keystroke (Qt key event)", "BM_KeyEventPath", "raw writes", "BM_RawGlyphWrites", 10)
 ratio_row("picture load 6000x4000 JPEG", "BM_LoadPicture", "libjpeg decode",
           "BM_BareJpegDecode", 1.3)

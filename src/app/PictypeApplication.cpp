@@ -7,13 +7,17 @@
 
 #include "platform/AppTitle.h"
 
-void reportFatalError(const QString& text) {
+namespace {
+
+[[noreturn]] void reportFatalError(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, kAppTitle, text, QMessageBox::Ok);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.exec();
     // Nothing may run after an untrapped error: no close handling, no saving.
     ::_exit(1);
 }
+
+}  // namespace
 
 bool PictypeApplication::notify(QObject* receiver, QEvent* event) {
     try {

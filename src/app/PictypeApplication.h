@@ -4,11 +4,9 @@
 
 // The application object with the program's one top-level error catch: a
 // failure that no handler traps is shown in a message box titled with the
-// application title, and the program ends with a non-zero status.
+// program's title, and the program ends with a non-zero status.
 class PictypeApplication : public QApplication {
-public:
+  public:
     using QApplication::QApplication;
     bool notify(QObject* receiver, QEvent* event) override;
 };
-
-[[noreturn]] void reportFatalError(const QString& text);

@@ -1,16 +1,20 @@
+#include <QDir>
 #include <csignal>
-#include <exception>
 
 #include "app/PictypeApplication.h"
-#include "launcher/Form2.h"
+#include "launcher/LauncherWindow.h"
+#include "letters/LetterArchive.h"
+#include "pictures/PictureFolder.h"
 #include "platform/Clipboard.h"
-#include "platform/FilePicker.h"
+#include "platform/Clock.h"
+#include "platform/DocumentOpener.h"
+#include "platform/FileDialogs.h"
 #include "platform/Files.h"
-#include "platform/MessageBox.h"
-#include "platform/ProgramStarter.h"
+#include "platform/MessageBoxes.h"
 #include "platform/SdlSoundOutput.h"
-#include "platform/Ticks.h"
-#include "shared/Globals.h"
+#include "session/Settings.h"
+#include "session/TypedTextLog.h"
+#include "sound/ClickSounds.h"
 
 int main(int argc, char** argv) {
     // A write past a file-size limit must fail like a full disk, not kill
@@ -21,27 +25,40 @@ int main(int argc, char** argv) {
     app.setApplicationName(QStringLiteral("Pictype Viewer"));
     app.setDesktopFileName(QStringLiteral("pictype-viewer"));
 
-    Globals globals;
-    globals.ProgramFolder = programFolder();
-    globals.CommandLine = joinedCommandLine(argc, argv);
-
-    QtMessageBoxService messages;
-    QtFilePicker filePicker;
-    QtClipboard clipboard;
-    SdlSoundOutput sound;
-    DesktopProgramStarter starter;
-    SystemTickSource ticks;
-    Services services{messages, filePicker, clipboard, sound, starter, ticks};
-
-    try {
-        Form2 launcher(globals, services);
-        // The program ends with the launcher, even if a canvas is still up.
-        app.setQuitOnLastWindowClosed(false);
-        QObject::connect(&launcher, &Form2::unloaded, &app, &QCoreApplication::quit);
-        if (!launcher.Form_Load()) return 1;
-        launcher.show();
-        return app.exec();
-    } catch (const std::exception& error) {
-        reportFatalError(QString::fromLocal8Bit(error.what()));
+    const QString folder = programFolder();
+    QDir::setCurrent(folder);
+    QtMessageBoxes messages;
+    const QString archivePath = findFileAnyCase(folder, QStringLiteral("letters.zip"));
+    if (archivePath.isEmpty()) {
+        messages.inform(
+            QStringLiteral("Pictype Viewer won't run without unzip32.dll or letters.zip"));
+        return 1;
     }
+
+    SdlSoundOutput sound;
+    ClickSounds clicks(sound);
+    Settings settings;
+    settings.load(settingsPath(folder));
+    // The whole command line, as it is: a quoted path ends in a quote and is not taken.
+    const QString commandLine = joinedArguments(argc, argv);
+    if (endsLikePicture(commandLine)) settings.pictureFile = commandLine;
+
+    const LetterArchive archive(archivePath);
+    const LetterArchive::Listing listing = archive.list();
+    if (!listing.complete) messages.inform(QStringLiteral("Could not unzip ") + archivePath);
+
+    SystemClock clock;
+    TypedTextLog log(TypedTextLog::freeFileName(folder, clock));
+
+    QtFileDialogs fileDialogs;
+    QtClipboard clipboard;
+    DesktopDocumentOpener documents;
+    LauncherWindow launcher(folder, settings, archive, listing.names, log, clicks,
+                            {messages, fileDialogs, clipboard, documents});
+    // The program ends with the launcher, even if a canvas is still up.
+    app.setQuitOnLastWindowClosed(false);
+    QObject::connect(&launcher, &LauncherWindow::closed, &app,
+                     [](int exitStatus) { QCoreApplication::exit(exitStatus); });
+    launcher.show();
+    return app.exec();
 }

@@ -4,13 +4,12 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
-bool QtClipboard::hasText() const {
+std::optional<QString> QtClipboard::text() const {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    return data != nullptr && data->hasText();
+    if (data == nullptr || !data->hasText()) return std::nullopt;
+    return data->text();
 }
 
-QString QtClipboard::text() const { return QGuiApplication::clipboard()->text(); }
-
-void QtClipboard::clear() { QGuiApplication::clipboard()->clear(); }
-
-void QtClipboard::setText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
+void QtClipboard::setText(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+}

@@ -1,21 +1,19 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 // The desktop's text clipboard.
 class Clipboard {
-public:
+  public:
     virtual ~Clipboard() = default;
-    virtual bool hasText() const = 0;
-    virtual QString text() const = 0;
-    virtual void clear() = 0;
+    // The clipboard's text; nullopt when it holds none.
+    virtual std::optional<QString> text() const = 0;
     virtual void setText(const QString& text) = 0;
 };
 
-class QtClipboard : public Clipboard {
-public:
-    bool hasText() const override;
-    QString text() const override;
-    void clear() override;
+class QtClipboard final : public Clipboard {
+  public:
+    std::optional<QString> text() const override;
     void setText(const QString& text) override;
 };

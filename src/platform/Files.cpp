@@ -13,24 +13,26 @@
 #include <QStringList>
 #include <cerrno>
 
-QString programFolder() { return QCoreApplication::applicationDirPath(); }
+QString programFolder() {
+    return QCoreApplication::applicationDirPath();
+}
 
-QString joinFolder(const QString& folder, const QString& name) {
+QString joinPath(const QString& folder, const QString& name) {
     if (folder.endsWith(QLatin1Char('/'))) return folder + name;
     return folder + QLatin1Char('/') + name;
 }
 
 QString findFileAnyCase(const QString& folder, const QString& name) {
-    const QString exact = joinFolder(folder, name);
-    if (normalFileExists(exact)) return exact;
+    const QString exact = joinPath(folder, name);
+    if (isRegularFile(exact)) return exact;
     const QStringList entries = QDir(folder).entryList(QDir::Files | QDir::Hidden);
     for (const QString& entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0) return joinFolder(folder, entry);
+        if (entry.compare(name, Qt::CaseInsensitive) == 0) return joinPath(folder, entry);
     }
     return QString();
 }
 
-bool normalFileExists(const QString& path) {
+bool isRegularFile(const QString& path) {
     if (path.isEmpty()) return false;
     const QFileInfo info(path);
     return info.exists() && info.isFile();
@@ -44,7 +46,7 @@ QString tempFolder() {
     return QStringLiteral("/tmp");
 }
 
-QString joinedCommandLine(int argc, char** argv) {
+QString joinedArguments(int argc, char** argv) {
     QStringList args;
     for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
     return args.join(QLatin1Char(' '));
@@ -113,7 +115,7 @@ bool copyToNewFile(const QByteArray& source, const QByteArray& target) {
 
 }  // namespace
 
-bool moveFileNoReplace(const QString& source, const QString& target) {
+bool moveWithoutReplacing(const QString& source, const QString& target) {
     if (target.isEmpty()) return false;
     const QByteArray from = QFile::encodeName(source);
     const QByteArray to = QFile::encodeName(target);

@@ -10,21 +10,21 @@
 QString programFolder();
 
 // folder + name, inserting "/" only when the folder does not already end with one.
-QString joinFolder(const QString& folder, const QString& name);
+QString joinPath(const QString& folder, const QString& name);
 
 // The path of the file `name` inside `folder`, whatever the letter case of
 // its name on disk; empty when there is none. An exact match wins.
 QString findFileAnyCase(const QString& folder, const QString& name);
 
 // True when `path` names an existing regular file (not a folder).
-bool normalFileExists(const QString& path);
+bool isRegularFile(const QString& path);
 
 // The value of TEMP when set and not empty; otherwise the platform's
 // temporary folder (TMPDIR, then /tmp).
 QString tempFolder();
 
 // The program's arguments joined by single spaces.
-QString joinedCommandLine(int argc, char** argv);
+QString joinedArguments(int argc, char** argv);
 
 // Replaces `path` whole with `data`: written to a sibling file and renamed
 // over the old one, so a crash or a full disk never leaves a half-written
@@ -38,4 +38,4 @@ bool writeAll(int fd, const char* data, size_t size);
 // Moves a file to `target` without ever replacing an existing file, also
 // across file systems. Returns false and leaves both files as they were on
 // failure.
-bool moveFileNoReplace(const QString& source, const QString& target);
+bool moveWithoutReplacing(const QString& source, const QString& target);

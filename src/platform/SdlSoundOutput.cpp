@@ -12,9 +12,9 @@ constexpr Uint16 kDeviceBufferSamples = 256;
 // An image decoded by SDL and converted to the device's format.
 class DecodedClick {
   public:
-    DecodedClick(const std::vector<uint8_t>& waveImage, const SDL_AudioSpec& device) {
+    DecodedClick(const QByteArray& waveImage, const SDL_AudioSpec& device) {
         SDL_RWops* source =
-            SDL_RWFromConstMem(waveImage.data(), static_cast<int>(waveImage.size()));
+            SDL_RWFromConstMem(waveImage.constData(), static_cast<int>(waveImage.size()));
         if (source == nullptr) return;
         SDL_AudioSpec spec{};
         Uint8* samples = nullptr;
@@ -85,7 +85,7 @@ bool SdlSoundOutput::openDevice() {
     return true;
 }
 
-void SdlSoundOutput::play(const std::vector<uint8_t>& waveImage) {
+void SdlSoundOutput::play(const QByteArray& waveImage) {
     if (state_ == State::Untried) state_ = openDevice() ? State::Open : State::Unavailable;
     if (state_ != State::Open) return;
 

@@ -17,7 +17,7 @@ class SdlSoundOutput : public SoundOutput {
     SdlSoundOutput(const SdlSoundOutput&) = delete;
     SdlSoundOutput& operator=(const SdlSoundOutput&) = delete;
 
-    void play(const std::vector<uint8_t>& waveImage) override;
+    void play(const QByteArray& waveImage) override;
 
   private:
     enum class State { Untried, Open, Unavailable };

@@ -1,12 +1,11 @@
 #pragma once
 
-#include <cstdint>
-#include <vector>
+#include <QByteArray>
 
 // Plays a complete WAVE file image held in memory, asynchronously. A new
 // sound cuts off the one still playing. Failures are silent.
 class SoundOutput {
-public:
+  public:
     virtual ~SoundOutput() = default;
-    virtual void play(const std::vector<uint8_t>& waveImage) = 0;
+    virtual void play(const QByteArray& waveImage) = 0;
 };

@@ -1,8 +1,24 @@
 #pragma once
 
-struct Globals;
+#include <QByteArray>
+#include <array>
+#include <random>
 
-// Builds the four key-click sounds into Globals::ClickSounds, once at start-up:
-// complete WAVE file images (8-bit mono PCM) that the sound output can play
-// straight from memory. They never change afterwards.
-void BuildClickSounds(Globals& globals);
+class SoundOutput;
+
+// The four key-click sounds: short clicks held as complete WAVE file images
+// (8-bit mono PCM), built once and played straight from memory.
+class ClickSounds {
+  public:
+    explicit ClickSounds(SoundOutput& output);
+
+    // Plays one of the four, chosen at random.
+    void playAny();
+
+    const std::array<QByteArray, 4>& images() const { return images_; }
+
+  private:
+    SoundOutput& output_;
+    std::array<QByteArray, 4> images_;
+    std::mt19937 random_;
+};

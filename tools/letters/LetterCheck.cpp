@@ -18,7 +18,7 @@ QString listCharacters(const QList<int>& positions) {
 }  // namespace
 
 QString characterName(int position) {
-    const char character = LetterOrder[position];
+    const char character = LetterSet::kLetterOrder[static_cast<size_t>(position)];
     if (character == ' ') return QStringLiteral("space");
     if (character == '"') return QStringLiteral("double quote");
     return QString(QLatin1Char(character));
@@ -26,23 +26,22 @@ QString characterName(int position) {
 
 CheckReport checkLetterSet(const QByteArray& data) {
     CheckReport report;
-    auto glyphs = std::make_unique<LetterGlyphs>();
-    report.read = readLetterSet(data, *glyphs);
+    LetterSet letters;
+    report.read = letters.read(data);
     report.stopLine = static_cast<int>(data.left(report.read.stopOffset).count('\n')) + 1;
     for (qsizetype i = report.read.stopOffset; i < data.size(); ++i) {
         const char c = data[i];
         if (c != ' ' && c != '\t' && c != '\r' && c != '\n' && c != '\x1a') ++report.ignoredBytes;
     }
     for (int p = 0; p < report.read.blocksRead; ++p) {
-        const LetterGlyph& glyph = (*glyphs)[static_cast<size_t>(p)];
-        const int count = std::max<int>(glyph.PixelCount, 0);
-        report.counts[static_cast<size_t>(p)] = count;
+        const Glyph& glyph = letters.at(p);
+        report.counts[static_cast<size_t>(p)] = glyph.count;
         std::bitset<kCell * kCell> seen;
         bool outside = false;
         bool duplicate = false;
-        for (int k = 0; k < count; ++k) {
-            const int x = glyph.PixelX[k];
-            const int y = glyph.PixelY[k];
+        for (const GlyphPixel& pixel : glyph.pixels()) {
+            const int x = pixel.x;
+            const int y = pixel.y;
             if (x < 0 || y < 0 || x >= kCell || y >= kCell) {
                 outside = true;
                 continue;
@@ -59,7 +58,7 @@ CheckReport checkLetterSet(const QByteArray& data) {
 
 QString describeCheck(const QString& name, const CheckReport& report) {
     QStringList lines;
-    const LetterSetReadResult& read = report.read;
+    const LetterSetReading& read = report.read;
     if (report.loadsCompletely()) {
         lines << QStringLiteral("%1: all 95 characters load.").arg(name);
     } else {
@@ -84,7 +83,9 @@ QString describeCheck(const QString& name, const CheckReport& report) {
     const QList<int> empty = [&] {
         QList<int> positions;
         for (int p = 0; p < read.blocksRead; ++p)
-            if (report.counts[static_cast<size_t>(p)] == 0 && LetterOrder[p] != ' ') positions << p;
+            if (report.counts[static_cast<size_t>(p)] == 0 &&
+                LetterSet::kLetterOrder[static_cast<size_t>(p)] != ' ')
+                positions << p;
         return positions;
     }();
     if (!empty.isEmpty())

@@ -5,16 +5,16 @@
 #include <QString>
 #include <array>
 
-#include "letters/LoadLetterSet.h"
+#include "letters/LetterSet.h"
 
 // What the program makes of a letter-set file, read with its own loader.
 struct CheckReport {
-    LetterSetReadResult read;
-    int stopLine = 0;                        // line of read.stopOffset, from 1
-    std::array<int, kLetterCount> counts{};  // pixels stored per character
-    QList<int> outside;                      // characters with pixels outside the cell
-    QList<int> duplicates;                   // characters that set one pixel twice
-    qsizetype ignoredBytes = 0;              // text after the 95th block, blanks aside
+    LetterSetReading read;
+    int stopLine = 0;                            // line of read.stopOffset, from 1
+    std::array<int, LetterSet::kSize> counts{};  // pixels stored per character
+    QList<int> outside;                          // characters with pixels outside the cell
+    QList<int> duplicates;                       // characters that set one pixel twice
+    qsizetype ignoredBytes = 0;                  // text after the 95th block, blanks aside
     bool loadsCompletely() const { return read.complete; }
 };
 

@@ -11,8 +11,6 @@
 #include <random>
 #include <vector>
 
-#include "platform/Raster.h"
-
 namespace {
 
 constexpr int kCell = 32;
@@ -75,8 +73,8 @@ struct DrawnSet {
 DrawnSet drawSet(const QFont& font, int block) {
     DrawnSet set;
     set.top = kScratch * block;
-    for (int p = 0; p < kLetterCount; ++p) {
-        set.inks.push_back(drawInk(font, LetterOrder[p], block));
+    for (const char character : LetterSet::kLetterOrder) {
+        set.inks.push_back(drawInk(font, character, block));
         const Ink& ink = set.inks.back();
         if (ink.empty()) continue;
         set.top = std::min(set.top, ink.top);
@@ -198,17 +196,16 @@ std::optional<MadeLetterSet> makeLetterSet(const MakeOptions& options, QString* 
     }
 
     MadeLetterSet made;
-    made.glyphs = std::make_unique<LetterGlyphs>();
     made.size = fontSize * style.block;
     const int reach = set.bottom - set.top + 1;
     const int cellTop = (kCell - reach) / 2;
     std::mt19937 grain(style.seed);
     std::uniform_int_distribution<int> percent(0, 99);
 
-    for (int p = 0; p < kLetterCount; ++p) {
+    for (int p = 0; p < LetterSet::kSize; ++p) {
         const Ink& ink = set.inks[static_cast<size_t>(p)];
-        LetterGlyph& glyph = (*made.glyphs)[static_cast<size_t>(p)];
-        glyph.PixelCount = 0;
+        Glyph& glyph = made.letters.at(p);
+        glyph.count = 0;
         if (ink.empty()) continue;
         const int cellLeft = (kCell - (ink.right - ink.left + 1)) / 2;
         const int dx = ink.left - cellLeft;
@@ -238,10 +235,8 @@ std::optional<MadeLetterSet> makeLetterSet(const MakeOptions& options, QString* 
                 } else {
                     continue;
                 }
-                const int k = glyph.PixelCount++;
-                glyph.PixelX[k] = static_cast<int16_t>(x);
-                glyph.PixelY[k] = static_cast<int16_t>(y);
-                glyph.PixelColor[k] = static_cast<int32_t>(colorRefFromRgb(color));
+                glyph.pixel[static_cast<size_t>(glyph.count++)] = {static_cast<int16_t>(x),
+                                                                   static_cast<int16_t>(y), color};
             }
         }
     }

@@ -6,7 +6,7 @@
 #include <memory>
 #include <optional>
 
-#include "letters/LetterGlyphs.h"
+#include "letters/LetterSet.h"
 
 // How `make` draws a font into a letter set.
 struct MakeOptions {
@@ -26,11 +26,11 @@ struct MakeOptions {
 };
 
 struct MadeLetterSet {
-    std::unique_ptr<LetterGlyphs> glyphs;
+    LetterSet letters;
     int size = 0;  // the glyph size used
 };
 
-// Draws the 95 characters of LetterOrder, each inside its 32 x 32 cell: the
+// Draws the 95 characters of a letter set, each inside its 32 x 32 cell: the
 // ink of every glyph centred across its cell, all glyphs on one baseline
 // that centres the set's tallest reach in the cell. Returns nullopt and says
 // why in `error` when the font is unknown, the options make no sense or the

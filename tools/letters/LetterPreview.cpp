@@ -3,8 +3,6 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "platform/Raster.h"
-
 namespace {
 
 constexpr int kCell = 32;
@@ -36,10 +34,10 @@ QPoint previewCellOrigin(int column, int line) {
     return {kMargin + column * kCell, kMargin + line * kCell};
 }
 
-QImage renderPreview(const LetterGlyphs& glyphs, const PreviewOptions& options) {
+QImage renderPreview(const LetterSet& letters, const PreviewOptions& options) {
     QStringList lines = options.lines;
     if (lines.isEmpty()) {
-        const QString all = QString::fromLatin1(LetterOrder);
+        const QString all = QString::fromLatin1(LetterSet::kLetterOrder);
         for (int i = 0; i < all.size(); i += std::max(1, options.columns))
             lines << all.mid(i, std::max(1, options.columns));
     }
@@ -52,14 +50,13 @@ QImage renderPreview(const LetterGlyphs& glyphs, const PreviewOptions& options) 
     for (int row = 0; row < lines.size(); ++row) {
         const QString& line = lines[row];
         for (int column = 0; column < line.size(); ++column) {
-            const int position = letterPosition(line[column].unicode());
-            if (position < 0) continue;
-            const LetterGlyph& glyph = glyphs[static_cast<size_t>(position)];
+            const Glyph* glyph = letters.glyph(line[column]);
+            if (glyph == nullptr) continue;
             const QPoint origin = previewCellOrigin(column, row);
-            const int count = std::min<int>(glyph.PixelCount, LetterGlyph::kCapacity);
-            for (int k = 0; k < count; ++k)
-                SetPixelV(image, origin.x() + glyph.PixelX[k], origin.y() + glyph.PixelY[k],
-                          static_cast<ColorRef>(glyph.PixelColor[k]));
+            for (const GlyphPixel& pixel : glyph->pixels()) {
+                const QPoint at = origin + QPoint(pixel.x, pixel.y);
+                if (image.rect().contains(at)) image.setPixel(at, pixel.color);
+            }
         }
     }
     if (options.zoom > 1)

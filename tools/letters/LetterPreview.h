@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QStringList>
 
-#include "letters/LetterGlyphs.h"
+#include "letters/LetterSet.h"
 
 struct PreviewOptions {
     QStringList lines;  // text to set, a line each; empty = every character
@@ -15,7 +15,7 @@ struct PreviewOptions {
 // The letters as the canvas paints them: each character in its 32 x 32 cell,
 // its pixels set one by one in file order over the background, which shows
 // through everywhere else. Characters without a glyph leave an empty cell.
-QImage renderPreview(const LetterGlyphs& glyphs, const PreviewOptions& options);
+QImage renderPreview(const LetterSet& letters, const PreviewOptions& options);
 
 // Where the top-left corner of the cell at (column, line) lies in a preview
 // before zooming.

@@ -10,7 +10,6 @@
 #include "LetterMaker.h"
 #include "LetterPack.h"
 #include "LetterPreview.h"
-#include "LetterSetText.h"
 #include "platform/Files.h"
 
 namespace {
@@ -139,7 +138,7 @@ int runMake(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         return kFailed;
     }
     const QString output = parser.value("output");
-    if (!writeFileWhole(output, formatLetterSet(*made->glyphs))) {
+    if (!writeFileWhole(output, made->letters.format())) {
         err << "cannot write " << output << '\n';
         return kFailed;
     }
@@ -198,8 +197,8 @@ int runPreview(const QStringList& arguments, QTextStream& out, QTextStream& err)
 
     QByteArray data;
     if (!readFile(parser.positionalArguments().first(), &data, err)) return kFailed;
-    auto glyphs = std::make_unique<LetterGlyphs>();
-    const LetterSetReadResult read = readLetterSet(data, *glyphs);
+    LetterSet letters;
+    const LetterSetReading read = letters.read(data);
     if (!read.complete)
         err << "note: only " << read.blocksRead << " of 95 characters load (see check)\n";
 
@@ -214,7 +213,7 @@ int runPreview(const QStringList& arguments, QTextStream& out, QTextStream& err)
         }
     }
     const QString output = parser.value("output");
-    if (!renderPreview(*glyphs, options).save(output, "PNG")) {
+    if (!renderPreview(letters, options).save(output, "PNG")) {
         err << "cannot write " << output << '\n';
         return kFailed;
     }

@@ -1,0 +1,43 @@
+#include "canvas/Background.h"
+
+#include <algorithm>
+
+#include "canvas/ImageOps.h"
+
+void composeBackground(QImage& buffer, const QImage& picture, Placement placement, QPoint offset) {
+    if (placement == Placement::Tiled) {
+        tilePixels(buffer, picture);
+        return;
+    }
+    const QPoint place(std::max(0, (buffer.width() - picture.width()) / 2),
+                       std::max(0, (buffer.height() - picture.height()) / 2));
+    copyPixels(buffer, place, picture, QRect(offset, picture.size()));
+}
+
+std::optional<QPoint> pannedOffset(QPoint offset, PanDirection direction, int step, QSize picture,
+                                   QSize screen) {
+    // Up and left stop at 0, down and right at the picture's far edge.
+    const auto back = [step](int at) -> std::optional<int> {
+        if (at >= step) return at - step;
+        if (at != 0) return 0;
+        return std::nullopt;
+    };
+    switch (direction) {
+        case PanDirection::Up:
+            if (const auto y = back(offset.y())) return QPoint(offset.x(), *y);
+            return std::nullopt;
+        case PanDirection::Left:
+            if (const auto x = back(offset.x())) return QPoint(*x, offset.y());
+            return std::nullopt;
+        case PanDirection::Down:
+            if (picture.height() - offset.y() - step >= screen.height())
+                return QPoint(offset.x(), offset.y() + step);
+            return QPoint(offset.x(), picture.height() - screen.height());
+        case PanDirection::Right:
+            if (picture.width() - offset.x() - step >= screen.width())
+                return QPoint(offset.x() + step, offset.y());
+            if (offset.x() != 0) return QPoint(picture.width() - screen.width(), offset.y());
+            return std::nullopt;
+    }
+    return std::nullopt;
+}

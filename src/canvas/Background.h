@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QSize>
+#include <optional>
+
+// How the picture covers the screen: once, centred, at a movable offset, or
+// repeated as tiles from the top-left corner.
+enum class Placement { Centered, Tiled };
+
+enum class PanDirection { Up, Down, Left, Right };
+
+// Draws `picture` into `buffer`. Centred, the picture pixel at `offset` goes
+// to the top-left corner of the picture's place: the middle of the buffer,
+// or its left (top) edge when the picture is wider (taller) than the buffer.
+// Where the offset reaches outside the picture the buffer keeps what it
+// held. Tiled, the tiles cover the whole buffer and the offset is not used.
+void composeBackground(QImage& buffer, const QImage& picture, Placement placement, QPoint offset);
+
+// The offset an arrow key moves a picture to, `step` pixels at a time and
+// no further than its far edge; nullopt when the picture stays where it is.
+// Down always answers, also at the lower limit, so that it clears the text
+// there too.
+std::optional<QPoint> pannedOffset(QPoint offset, PanDirection direction, int step, QSize picture,
+                                   QSize screen);

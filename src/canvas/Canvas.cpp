@@ -1,0 +1,146 @@
+#include "canvas/Canvas.h"
+
+#include <QFontMetrics>
+#include <climits>
+
+#include "canvas/ImageOps.h"
+#include "letters/LetterSet.h"
+#include "pictures/PictureLoader.h"
+#include "platform/MessageBoxes.h"
+#include "session/TypedTextLog.h"
+
+Canvas::Canvas(QSize screen, const LetterSet& letters, TypedTextLog& log, MessageBoxes& messages,
+               PictureFolder pictures, QImage picture, Placement placement)
+    : letters_(letters),
+      log_(log),
+      messages_(messages),
+      pictures_(std::move(pictures)),
+      picture_(std::move(picture)),
+      placement_(placement),
+      screen_(screen, QImage::Format_RGB32),
+      background_(screen, QImage::Format_RGB32),
+      layout_(screen, kCell) {
+    screen_.fill(kWindowColor);
+    background_.fill(kWindowColor);
+    timeFont_.setPointSizeF(13.5);
+    clear();
+}
+
+QString Canvas::picturePath() const {
+    return pictures_.isEmpty() ? QString() : pictures_.path(pictures_.currentIndex());
+}
+
+void Canvas::typeText(const QString& text) {
+    for (const QChar character : text) typeCharacter(character);
+}
+
+void Canvas::typeCharacter(QChar character) {
+    eraseCursorMark();
+    const Glyph* glyph = letters_.glyph(character);
+    if (glyph == nullptr) return;
+    drawGlyph(*glyph);
+    log_.type(character);
+    placed(layout_.advance());
+}
+
+void Canvas::newLine() {
+    eraseCursorMark();
+    // The line end takes a cell like a space.
+    drawGlyph(*letters_.glyph(u' '));
+    log_.typeLineEnd();
+    placed(layout_.newLine());
+}
+
+void Canvas::placed(bool pageFull) {
+    drawCursorMark();
+    if (pageFull) clear();
+    if (log_.writeDue() && !log_.write()) messages_.inform(QStringLiteral("Please Close out.txt"));
+}
+
+void Canvas::backspace() {
+    eraseCursorMark();
+    log_.eraseLast();
+    layout_.stepBack();
+    eraseCell();
+    if (pen() != QPoint(0, 0)) drawCursorMark();
+}
+
+void Canvas::clear() {
+    composeBackground(background_, picture_, placement_, offset_);
+    changes_ += copyPixels(screen_, QPoint(0, 0), background_, background_.rect());
+    timePosition_ = QPoint(0, 0);
+    layout_.clear();
+}
+
+void Canvas::showTime(const QString& text) {
+    changes_ += drawTextLine(screen_, timePosition_, text, timeFont_, QColor(kTimeColor));
+    timePosition_ = QPoint(0, timePosition_.y() + QFontMetrics(timeFont_, &screen_).height());
+}
+
+void Canvas::pan(PanDirection direction, int step) {
+    const std::optional<QPoint> offset =
+        pannedOffset(offset_, direction, step, picture_.size(), screen_.size());
+    if (!offset) return;
+    offset_ = *offset;
+    clear();
+}
+
+bool Canvas::stepPicture(PictureFolder::Step step) {
+    if (pictures_.isEmpty()) return false;
+    qsizetype index = pictures_.currentIndex();
+    // Once round the folder at most, ending at the picture being left,
+    // which is loaded afresh.
+    for (qsizetype tried = 0; tried < pictures_.size(); ++tried) {
+        index = pictures_.neighbour(index, step);
+        std::optional<QImage> picture = loadPicture(pictures_.path(index));
+        if (!picture) continue;
+        offset_ = pictures_.moveTo(index, offset_);
+        picture_ = std::move(*picture);
+        // Nothing of the picture before shows around a smaller one.
+        background_.fill(kWindowColor);
+        clear();
+        return true;
+    }
+    return false;
+}
+
+void Canvas::drawGlyph(const Glyph& glyph) {
+    const QPoint pen = layout_.pen();
+    const int width = screen_.width();
+    const int height = screen_.height();
+    auto* bits = reinterpret_cast<QRgb*>(screen_.bits());
+    const qsizetype stride = screen_.bytesPerLine() / qsizetype(sizeof(QRgb));
+    int left = INT_MAX, top = INT_MAX, right = INT_MIN, bottom = INT_MIN;
+    for (const GlyphPixel& pixel : glyph.pixels()) {
+        const int x = pen.x() + pixel.x;
+        const int y = pen.y() + pixel.y;
+        if (x < 0 || y < 0 || x >= width || y >= height) continue;
+        bits[y * stride + x] = pixel.color;
+        left = std::min(left, x);
+        right = std::max(right, x);
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+    }
+    if (left <= right) changes_ += QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+void Canvas::eraseCell() {
+    const QRect cell(layout_.pen(), kCell);
+    changes_ += copyPixels(screen_, cell.topLeft(), background_, cell);
+}
+
+// A bar along the bottom row of the pen's cell, one pixel shorter than the
+// cell, in the inverse colours of the background: visible on any picture.
+QRect Canvas::cursorMark() const {
+    return QRect(layout_.pen().x(), layout_.pen().y() + kCell.height() - 1, kCell.width() - 1, 1);
+}
+
+void Canvas::drawCursorMark() {
+    const QRect mark = cursorMark();
+    changes_ += copyInvertedPixels(screen_, mark.topLeft(), background_, mark);
+}
+
+void Canvas::eraseCursorMark() {
+    const QRect mark = cursorMark();
+    changes_ += copyPixels(screen_, mark.topLeft(), background_, mark);
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QRegion>
+#include <QSize>
+#include <QString>
+#include <utility>
+
+#include "canvas/Background.h"
+#include "canvas/TextLayout.h"
+#include "pictures/PictureFolder.h"
+
+class LetterSet;
+struct Glyph;
+class MessageBoxes;
+class TypedTextLog;
+
+// What the canvas window shows and how typing and the command keys change
+// it, without the window: an image of the screen in device pixels.
+//
+// The background (the picture, centred or tiled) is composed into a buffer
+// of its own, and the screen image is that buffer with the letters, the
+// cursor mark and the time lines drawn over it; erasing copies the clean
+// background back. Composing the background again clears the text.
+class Canvas {
+  public:
+    static constexpr QRgb kWindowColor = qRgb(0, 0, 0);
+    static constexpr QRgb kTimeColor = qRgb(255, 255, 0);
+    static constexpr QSize kCell = QSize(32, 32);
+
+    // A canvas of `screen` device pixels showing `picture`, the current one
+    // of `pictures`, composed and without text.
+    Canvas(QSize screen, const LetterSet& letters, TypedTextLog& log, MessageBoxes& messages,
+           PictureFolder pictures, QImage picture, Placement placement);
+
+    const QImage& image() const { return screen_; }
+    // The part of the image changed since the last call.
+    QRegion takeChanges() { return std::exchange(changes_, QRegion()); }
+
+    QPoint pen() const { return layout_.pen(); }
+    QPoint pictureOffset() const { return offset_; }
+    // The picture shown; empty when there is none.
+    QString picturePath() const;
+
+    // Typing. Each character that has a glyph takes the next cell; any other
+    // only takes the cursor mark away. Every 501 keys the text is written
+    // out; a failed write says "Please Close out.txt".
+    void typeText(const QString& text);
+    void newLine();
+    void backspace();
+
+    // The command keys and the mouse.
+    void clear();
+    void showTime(const QString& text);
+    void pan(PanDirection direction, int step);
+    // Shows the next or previous picture of the folder that loads, passing
+    // over those that do not. False when none loads.
+    bool stepPicture(PictureFolder::Step step);
+
+  private:
+    void typeCharacter(QChar character);
+    void placed(bool pageFull);
+    void drawGlyph(const Glyph& glyph);
+    void eraseCell();
+    void drawCursorMark();
+    void eraseCursorMark();
+    QRect cursorMark() const;
+
+    const LetterSet& letters_;
+    TypedTextLog& log_;
+    MessageBoxes& messages_;
+    PictureFolder pictures_;
+    QImage picture_;
+    Placement placement_;
+    QPoint offset_;
+    QImage screen_;
+    QImage background_;
+    TextLayout layout_;
+    QFont timeFont_;
+    QPoint timePosition_;
+    QRegion changes_;
+};

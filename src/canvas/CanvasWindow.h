@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+#include "canvas/Canvas.h"
+
+class ClickSounds;
+
+// The full-screen window over the canvas: frameless, above other windows,
+// the mouse pointer hidden. It turns keys and clicks into calls on its
+// Canvas and repaints what they changed.
+//
+// Keys: Esc closes the window; F3 shows the time, F4 and F5 step through
+// the folder's pictures, F6 clears the text, the arrows pan the picture (50
+// pixels with Shift alone, else 5); Enter, Backspace and every other
+// character type. A mouse click clears the text like F6. Closing the window
+// writes out the text of this opening.
+class CanvasWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    // `clicks` play on every key release when given.
+    CanvasWindow(std::unique_ptr<Canvas> canvas, TypedTextLog& log, ClickSounds* clicks);
+    ~CanvasWindow() override;
+
+    // The primary screen's size in device pixels, the size of the canvas.
+    static QSize screenSize();
+
+    // Shows the window over the whole primary screen.
+    void showOverScreen();
+
+    const Canvas& canvas() const { return *canvas_; }
+
+  signals:
+    // F4 or F5 showed another picture.
+    void pictureChanged(const QString& path);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+  private:
+    void stepPicture(PictureFolder::Step step);
+    void repaintChanges();
+    QRectF logicalRect(const QRect& deviceRect) const;
+
+    std::unique_ptr<Canvas> canvas_;
+    TypedTextLog& log_;
+    ClickSounds* clicks_;
+    qreal ratio_;  // device pixels per logical pixel
+};

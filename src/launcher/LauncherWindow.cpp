@@ -1,0 +1,308 @@
+#include "launcher/LauncherWindow.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QListWidget>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QUrl>
+#include <algorithm>
+
+#include "canvas/CanvasWindow.h"
+#include "launcher/LauncherLayout.h"
+#include "pictures/PictureFolder.h"
+#include "pictures/PictureLoader.h"
+#include "platform/AppTitle.h"
+#include "platform/Clipboard.h"
+#include "platform/DocumentOpener.h"
+#include "platform/FileDialogs.h"
+#include "platform/Files.h"
+#include "platform/MessageBoxes.h"
+#include "session/TypedTextLog.h"
+
+namespace {
+
+const QStringList kKeyHelp = {
+    QStringLiteral("Esc - Unload picture and return here"),
+    QStringLiteral("F6 - Clears text"),
+    QStringLiteral("F5 - Cycle pictures"),
+    QStringLiteral("F4 - Cycle in opposite direction"),
+    QStringLiteral("F3 - Show time"),
+    QStringLiteral("Arrows - Move picture 5 pixels"),
+    QStringLiteral("Shift + Arrows - Move picture 50 pixels."),
+};
+
+// Buttons whose captions are too wide for their size first get a narrower
+// face, then a smaller size, until every caption fits: the desktop's fonts
+// are wider than the ones the layout was drawn for. All buttons share the
+// result so that they look alike.
+void fitCaptions(const QList<QPushButton*>& buttons) {
+    const auto allFit = [&buttons] {
+        return std::all_of(buttons.begin(), buttons.end(), [](const QPushButton* button) {
+            return button->sizeHint().width() <= button->width();
+        });
+    };
+    QFont font = buttons.first()->font();
+    for (int step = 0; step < 4 && !allFit(); ++step) {
+        if (step == 0)
+            font.setStretch(QFont::SemiCondensed);
+        else
+            font.setPixelSize(font.pixelSize() - 1);
+        for (QPushButton* button : buttons) button->setFont(font);
+    }
+}
+
+// Only a list of local files counts as dropped files; text, links and the
+// like are not offered a drop.
+bool holdsLocalFiles(const QMimeData* data) {
+    return data != nullptr && data->hasUrls() && !data->urls().isEmpty() &&
+           data->urls().first().isLocalFile();
+}
+
+template <typename Widget, typename... Args>
+Widget* placed(QWidget* parent, const QString& name, const QRect& geometry, Args&&... args) {
+    auto* widget = new Widget(std::forward<Args>(args)..., parent);
+    widget->setObjectName(name);
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+}  // namespace
+
+LauncherWindow::LauncherWindow(QString programFolder, Settings settings, LetterArchive archive,
+                               const QStringList& letterSets, TypedTextLog& log,
+                               ClickSounds& clicks, LauncherServices services)
+    : programFolder_(std::move(programFolder)),
+      settings_(std::move(settings)),
+      archive_(std::move(archive)),
+      log_(log),
+      clicks_(clicks),
+      services_(services) {
+    buildControls();
+    applySettings(letterSets);
+}
+
+void LauncherWindow::buildControls() {
+    namespace L = LauncherLayout;
+    setWindowTitle(kAppTitle);
+    setWindowIcon(QIcon(QStringLiteral(":/pictype-viewer.png")));
+    setFixedSize(L::kWindow);
+    // The layout was drawn for an 8-point dialog font (11 pixels); keep the
+    // text inside the controls whatever the desktop's default size.
+    QFont dialogFont = font();
+    dialogFont.setPixelSize(11);
+    setFont(dialogFont);
+    setAcceptDrops(true);
+
+    startButton_ = placed<QPushButton>(this, "start", L::kStart, QStringLiteral("Start"));
+    auto* frame = placed<QGroupBox>(this, "placement", L::kPlacementFrame);
+    centeredButton_ =
+        placed<QRadioButton>(frame, "centered", L::kCentered, QStringLiteral("Centered"));
+    tiledButton_ = placed<QRadioButton>(frame, "tiled", L::kTiled, QStringLiteral("Tiled"));
+    pictureButton_ =
+        placed<QPushButton>(this, "picture", L::kPicture, QStringLiteral("Background Picture..."));
+    moveButton_ = placed<QPushButton>(this, "moveToClipboard", L::kMoveToClipboard,
+                                      QStringLiteral("Move to Clipboard"));
+    appendButton_ = placed<QPushButton>(this, "appendToClipboard", L::kAppendToClipboard,
+                                        QStringLiteral("Append to Clipboard"));
+    picturePath_ = placed<QLabel>(this, "picturePath", L::kPicturePath);
+    letterSetList_ = placed<QListWidget>(this, "letterSets", L::kLetterSets);
+    keyHelp_ = placed<QLabel>(this, "keyHelp", L::kKeyHelp, kKeyHelp.join(QStringLiteral("\r\n")));
+    keyHelp_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    helpLink_ = placed<QLabel>(this, "help", L::kHelp, QStringLiteral("Click here for help."));
+    helpLink_->setCursor(Qt::PointingHandCursor);
+    // The link-like help label is as wide as its text, wherever that ends.
+    helpLink_->adjustSize();
+    tinksBox_ = placed<QCheckBox>(this, "tinks", L::kTinks, QStringLiteral("Tinks"));
+
+    fitCaptions({startButton_, pictureButton_, moveButton_, appendButton_});
+
+    const QList<QWidget*> tabOrder = {startButton_, centeredButton_, tiledButton_,   pictureButton_,
+                                      moveButton_,  appendButton_,   letterSetList_, tinksBox_};
+    for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i) setTabOrder(tabOrder[i], tabOrder[i + 1]);
+
+    picturePath_->installEventFilter(this);
+    helpLink_->installEventFilter(this);
+    connect(startButton_, &QPushButton::clicked, this, &LauncherWindow::start);
+    connect(pictureButton_, &QPushButton::clicked, this, &LauncherWindow::choosePicture);
+    connect(moveButton_, &QPushButton::clicked, this, &LauncherWindow::moveToClipboard);
+    connect(appendButton_, &QPushButton::clicked, this, &LauncherWindow::appendToClipboard);
+}
+
+void LauncherWindow::applySettings(const QStringList& letterSets) {
+    // Nothing is typed yet that could go to the clipboard.
+    moveButton_->setEnabled(false);
+    (settings_.centered ? centeredButton_ : tiledButton_)->setChecked(true);
+    tinksBox_->setTristate(settings_.tinks == Qt::PartiallyChecked);
+    tinksBox_->setCheckState(settings_.tinks);
+    showPictureChoice();
+    letterSetList_->addItems(letterSets);
+    // The last set of that name, else the first.
+    const qsizetype remembered = letterSets.lastIndexOf(settings_.letterSetName);
+    if (!letterSets.isEmpty()) letterSetList_->setCurrentRow(std::max<int>(0, remembered));
+}
+
+void LauncherWindow::showPictureChoice() {
+    picturePath_->setText(settings_.pictureFile.isEmpty() ? QStringLiteral("No picture selected")
+                                                          : settings_.pictureFile);
+}
+
+void LauncherWindow::choosePicture() {
+    settings_.pictureFile = services_.fileDialogs.openFile(kPictureFilter);
+    showPictureChoice();
+}
+
+void LauncherWindow::showPicturePath() {
+    picturePath_->setText(settings_.pictureFile);
+}
+
+void LauncherWindow::dropPicture(const QMimeData* data) {
+    if (!holdsLocalFiles(data)) return;
+    // Only the first of several files counts.
+    const QString first = data->urls().first().toLocalFile();
+    if (!endsLikePicture(first)) return;
+    settings_.pictureFile = first;
+    picturePath_->setText(first);
+}
+
+void LauncherWindow::start() {
+    const QListWidgetItem* letterSet = letterSetList_->currentItem();
+    if (letterSet == nullptr) {
+        services_.messages.inform(
+            QStringLiteral("There must be a problem with the letters.zip file."));
+        return;
+    }
+    moveButton_->setEnabled(true);
+    settings_.letterSetName = letterSet->text();
+    // No picture yet: ask for one. Without one the canvas shows no picture.
+    if (settings_.pictureFile.isEmpty())
+        settings_.pictureFile = services_.fileDialogs.openFile(kPictureFilter);
+    picturePath_->clear();
+    openCanvas();
+}
+
+void LauncherWindow::openCanvas() {
+    const std::optional<QByteArray> letterSet = archive_.read(settings_.letterSetName);
+    if (!letterSet) {
+        services_.messages.inform(QStringLiteral("Could not unzip ") + archive_.path());
+        return;
+    }
+    // A damaged set draws what it could read.
+    letters_.read(*letterSet);
+    std::optional<QImage> picture = loadPicture(settings_.pictureFile);
+    if (!picture) {
+        services_.messages.inform(settings_.pictureFile +
+                                  QStringLiteral(" is apparently not a picture."));
+        return;
+    }
+    auto canvas = std::make_unique<Canvas>(
+        CanvasWindow::screenSize(), letters_, log_, services_.messages,
+        PictureFolder(settings_.pictureFile), std::move(*picture),
+        centeredButton_->isChecked() ? Placement::Centered : Placement::Tiled);
+    auto* window = new CanvasWindow(std::move(canvas), log_,
+                                    tinksBox_->checkState() != Qt::Unchecked ? &clicks_ : nullptr);
+    // The picture shown last is the one remembered.
+    connect(window, &CanvasWindow::pictureChanged, this,
+            [this](const QString& path) { settings_.pictureFile = path; });
+    // One canvas at a time: the launcher stays out of reach (also for the
+    // keyboard) until the canvas has closed.
+    setEnabled(false);
+    connect(window, &QObject::destroyed, this, [this] {
+        setEnabled(true);
+        activateWindow();
+    });
+    window->showOverScreen();
+}
+
+void LauncherWindow::moveToClipboard() {
+    services_.clipboard.setText(log_.takeClipboardText());
+    moveButton_->setEnabled(false);
+}
+
+void LauncherWindow::appendToClipboard() {
+    const std::optional<QString> earlier = services_.clipboard.text();
+    const QString typed = log_.takeClipboardText();
+    services_.clipboard.setText(earlier ? *earlier + QLatin1Char(' ') + typed : typed);
+    moveButton_->setEnabled(false);
+}
+
+void LauncherWindow::openHelp() {
+    // Help is a courtesy: a missing editor or help file must not disturb the
+    // launcher, so whether the editor started is not looked at.
+    services_.documents.open(programFolder_ + QStringLiteral("/pictype.txt"));
+}
+
+bool LauncherWindow::settleTypedText() {
+    const TypedTextLog::FileState state = log_.fileState();
+    if (state == TypedTextLog::FileState::Absent) return true;
+    if (state == TypedTextLog::FileState::HoldsText &&
+        services_.messages.ask(QStringLiteral("Do you want to save your work? \r\n\r\n"
+                                              "Clicking No will delete the temporary file.")) ==
+            MessageBoxes::Answer::Yes)
+        return saveTypedText();
+    // Nothing typed, or the user said No.
+    if (!log_.remove())
+        services_.messages.inform(QStringLiteral("Could not delete ") + log_.path());
+    return true;
+}
+
+bool LauncherWindow::saveTypedText() {
+    const QString target = services_.fileDialogs.saveFile(QStringLiteral("Text (*.txt)"));
+    if (target == log_.path()) return true;
+    // The user asked to save: cancelling the dialog must not throw the work
+    // away. The launcher stays open and the next close asks again.
+    if (target.isEmpty()) return false;
+    // Never over another file: the user's existing file must survive, and
+    // the close waits until a free name is picked.
+    if (!log_.moveTo(target)) {
+        services_.messages.inform(QStringLiteral("Pick a file name that doesn't exist"));
+        return false;
+    }
+    return true;
+}
+
+void LauncherWindow::closeEvent(QCloseEvent* event) {
+    if (!settleTypedText()) {
+        event->ignore();
+        return;
+    }
+    settings_.centered = centeredButton_->isChecked();
+    settings_.tinks = tinksBox_->checkState();
+    const QString path = settingsPath(programFolder_);
+    const bool saved = settings_.save(path);
+    if (!saved) services_.messages.inform(QStringLiteral("Could not write ") + path);
+    event->accept();
+    emit closed(saved ? 0 : 1);
+}
+
+void LauncherWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (holdsLocalFiles(event->mimeData())) event->acceptProposedAction();
+}
+
+void LauncherWindow::dropEvent(QDropEvent* event) {
+    dropPicture(event->mimeData());
+    event->acceptProposedAction();
+}
+
+bool LauncherWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A click on a label is a left-button release over it.
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto* release = static_cast<QMouseEvent*>(event);
+        const auto* label = static_cast<QLabel*>(watched);
+        if (release->button() == Qt::LeftButton &&
+            label->rect().contains(release->position().toPoint())) {
+            if (label == picturePath_)
+                showPicturePath();
+            else
+                openHelp();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

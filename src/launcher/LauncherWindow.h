@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include "letters/LetterArchive.h"
+#include "letters/LetterSet.h"
+#include "session/Settings.h"
+
+class QCheckBox;
+class QLabel;
+class QListWidget;
+class QMimeData;
+class QPushButton;
+class QRadioButton;
+class Clipboard;
+class ClickSounds;
+class DocumentOpener;
+class FileDialogs;
+class MessageBoxes;
+class TypedTextLog;
+
+// The desktop services the launcher uses.
+struct LauncherServices {
+    MessageBoxes& messages;
+    FileDialogs& fileDialogs;
+    Clipboard& clipboard;
+    DocumentOpener& documents;
+};
+
+// The launcher window: picks the letter set, the picture, centred or tiled
+// drawing and the key clicks ("Tinks"), opens the canvas with Start, hands
+// the typed text to the clipboard, and keeps or discards it when it closes.
+// Its controls carry object names for tests: start, picture, tinks,
+// moveToClipboard, appendToClipboard, centered, tiled, letterSets,
+// picturePath, keyHelp, help.
+class LauncherWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    LauncherWindow(QString programFolder, Settings settings, LetterArchive archive,
+                   const QStringList& letterSets, TypedTextLog& log, ClickSounds& clicks,
+                   LauncherServices services);
+
+    const Settings& settings() const { return settings_; }
+
+  public slots:
+    void start();
+    void choosePicture();
+    void moveToClipboard();
+    void appendToClipboard();
+    void openHelp();
+    // A click on the picture's path shows it again after Start cleared it.
+    void showPicturePath();
+    void dropPicture(const QMimeData* data);
+
+  signals:
+    // The launcher has closed: the program ends, with this exit status.
+    void closed(int exitStatus);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildControls();
+    void applySettings(const QStringList& letterSets);
+    void showPictureChoice();
+    void openCanvas();
+    // What becomes of the typed text at the close; false when the launcher
+    // must stay open.
+    bool settleTypedText();
+    bool saveTypedText();
+
+    QString programFolder_;
+    Settings settings_;
+    LetterArchive archive_;
+    LetterSet letters_;
+    TypedTextLog& log_;
+    ClickSounds& clicks_;
+    LauncherServices services_;
+
+    QPushButton* startButton_;
+    QPushButton* pictureButton_;
+    QPushButton* moveButton_;
+    QPushButton* appendButton_;
+    QRadioButton* centeredButton_;
+    QRadioButton* tiledButton_;
+    QCheckBox* tinksBox_;
+    QListWidget* letterSetList_;
+    QLabel* picturePath_;
+    QLabel* keyHelp_;
+    QLabel* helpLink_;
+};

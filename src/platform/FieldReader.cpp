@@ -1,0 +1,168 @@
+#include "platform/FieldReader.h"
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+namespace {
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
+
+// A whole decimal number with an optional sign; nullopt when the text is not one
+// or does not fit 64 bits.
+std::optional<int64_t> parseWhole(QByteArrayView text) {
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    if (i == text.size()) return std::nullopt;
+    // Accumulate negatively so INT64_MIN fits.
+    int64_t value = 0;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c < '0' || c > '9') return std::nullopt;
+        const int digit = c - '0';
+        if (value < (INT64_MIN + digit) / 10) return std::nullopt;
+        value = value * 10 - digit;
+    }
+    if (!negative) {
+        if (value == INT64_MIN) return std::nullopt;
+        value = -value;
+    }
+    return value;
+}
+
+QByteArrayView trimmedView(QByteArrayView text) {
+    while (!text.isEmpty() && isBlank(text.front())) text = text.sliced(1);
+    while (!text.isEmpty() && isBlank(text.back())) text.chop(1);
+    return text;
+}
+
+}  // namespace
+
+FieldReader::FieldReader(QByteArray data) : data_(std::move(data)), view_(data_) {}
+
+void FieldReader::skipBlanks() {
+    while (pos_ < view_.size() && isBlank(view_[pos_])) ++pos_;
+}
+
+void FieldReader::skipSeparator() {
+    skipBlanks();
+    if (pos_ >= view_.size()) return;
+    if (view_[pos_] == ',') {
+        ++pos_;
+    } else if (view_[pos_] == '\r') {
+        ++pos_;
+        if (pos_ < view_.size() && view_[pos_] == '\n') ++pos_;
+    } else if (view_[pos_] == '\n') {
+        ++pos_;
+    }
+}
+
+FieldReader::Raw FieldReader::nextField(bool numeric) {
+    // Blank lines between fields are as good as one line end.
+    while (pos_ < view_.size() && (isBlank(view_[pos_]) || isLineEnd(view_[pos_]))) ++pos_;
+    fieldStart_ = pos_;
+    if (pos_ >= view_.size()) throw FieldError("the file ends before this field");
+
+    if (view_[pos_] == '"') {
+        const qsizetype start = pos_ + 1;
+        const void* quote =
+            std::memchr(view_.data() + start, '"', static_cast<size_t>(view_.size() - start));
+        const qsizetype end = quote ? static_cast<const char*>(quote) - view_.data() : view_.size();
+        const Raw field{view_.sliced(start, end - start), true};
+        // Whatever stands between the closing quote and the separator belongs
+        // to this field and is dropped, so it cannot shift the fields after it.
+        pos_ = end;
+        while (pos_ < view_.size() && view_[pos_] != ',' && !isLineEnd(view_[pos_])) ++pos_;
+        skipSeparator();
+        return field;
+    }
+
+    const qsizetype start = pos_;
+    while (pos_ < view_.size()) {
+        const char c = view_[pos_];
+        if (c == ',' || isLineEnd(c) || (numeric && isBlank(c))) break;
+        ++pos_;
+    }
+    const Raw field{trimmedView(view_.sliced(start, pos_ - start)), false};
+    skipSeparator();
+    return field;
+}
+
+QString FieldReader::readString() {
+    return QString::fromLocal8Bit(nextField(false).text);
+}
+
+bool FieldReader::readPlainNumber(int64_t& result) {
+    const char* const begin = view_.data();
+    const qsizetype size = view_.size();
+    qsizetype i = pos_;
+    while (i < size && (isBlank(begin[i]) || isLineEnd(begin[i]))) ++i;
+    const qsizetype start = i;
+    bool negative = false;
+    if (i < size && (begin[i] == '-' || begin[i] == '+')) negative = begin[i++] == '-';
+    // Up to 18 digits cannot overflow; longer numbers take the careful road.
+    const qsizetype digitsStart = i;
+    int64_t value = 0;
+    while (i < size && i - digitsStart < 18 && begin[i] >= '0' && begin[i] <= '9')
+        value = value * 10 + (begin[i++] - '0');
+    if (i == digitsStart) return false;
+    if (i < size && begin[i] != ',' && !isLineEnd(begin[i]) && !isBlank(begin[i])) return false;
+    fieldStart_ = start;
+    pos_ = i;
+    skipSeparator();
+    result = negative ? -value : value;
+    return true;
+}
+
+int64_t FieldReader::readInteger(int64_t min, int64_t max) {
+    // Letter sets hold hundreds of thousands of plain numbers: read those
+    // straight from the data.
+    if (int64_t plain = 0; readPlainNumber(plain)) {
+        if (plain < min || plain > max)
+            throw FieldError("number out of range: " + std::to_string(plain));
+        return plain;
+    }
+    const Raw field = nextField(true);
+    const std::optional<int64_t> value = field.quoted ? std::nullopt : parseWhole(field.text);
+    if (!value)
+        throw FieldError("not a whole number: " +
+                         field.text.first(std::min<qsizetype>(field.text.size(), 40))
+                             .toByteArray()
+                             .toStdString());
+    if (*value < min || *value > max)
+        throw FieldError("number out of range: " + field.text.toByteArray().toStdString());
+    return *value;
+}
+
+FieldValue FieldReader::readValue() {
+    const Raw field = nextField(false);
+    if (field.quoted) return QString::fromLocal8Bit(field.text);
+    if (field.text.compare("#TRUE#", Qt::CaseInsensitive) == 0) return Truth{true};
+    if (field.text.compare("#FALSE#", Qt::CaseInsensitive) == 0) return Truth{false};
+    if (const std::optional<int64_t> number = parseWhole(field.text)) return *number;
+    return QString::fromLocal8Bit(field.text);
+}
+
+bool toTruth(const FieldValue& value) {
+    if (const auto* truth = std::get_if<Truth>(&value)) return truth->value;
+    if (const auto* number = std::get_if<int64_t>(&value)) return *number != 0;
+    throw FieldError("not a truth value");
+}
+
+int64_t toInteger(const FieldValue& value, int64_t min, int64_t max) {
+    int64_t number = 0;
+    if (const auto* truth = std::get_if<Truth>(&value))
+        number = truth->value ? -1 : 0;
+    else if (const auto* whole = std::get_if<int64_t>(&value))
+        number = *whole;
+    else
+        throw FieldError("not a number");
+    if (number < min || number > max) throw FieldError("number out of range");
+    return number;
+}

@@ -1,0 +1,35 @@
+#include "platform/FileDialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+
+namespace {
+
+QString runDialog(QFileDialog::AcceptMode mode, const QString& filter) {
+    QFileDialog dialog(QApplication::activeWindow(), QString(), QString(), filter);
+    dialog.setAcceptMode(mode);
+    // Qt's own dialog behaves the same on every desktop and under a bare X server.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (mode == QFileDialog::AcceptOpen) {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    } else {
+        // The launcher refuses existing names itself; the dialog must not
+        // talk the user into replacing one.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        dialog.setFileMode(QFileDialog::AnyFile);
+    }
+    if (dialog.exec() != QDialog::Accepted) return QString();
+    const QStringList chosen = dialog.selectedFiles();
+    return chosen.isEmpty() ? QString() : chosen.first();
+}
+
+}  // namespace
+
+QString QtFileDialogs::openFile(const QString& filter) {
+    return runDialog(QFileDialog::AcceptOpen, filter);
+}
+
+QString QtFileDialogs::saveFile(const QString& filter) {
+    return runDialog(QFileDialog::AcceptSave, filter);
+}

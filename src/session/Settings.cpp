@@ -1,0 +1,52 @@
+#include "session/Settings.h"
+
+#include <QFile>
+
+#include "platform/FieldReader.h"
+#include "platform/Files.h"
+
+namespace {
+
+// The file counts the key clicks 0 off, 1 on, 2 greyed; Qt numbers on and
+// greyed (partially checked) the other way round.
+Qt::CheckState tinksFromStored(int64_t stored) {
+    return stored == 1 ? Qt::Checked : stored == 2 ? Qt::PartiallyChecked : Qt::Unchecked;
+}
+int storedFromTinks(Qt::CheckState state) {
+    return state == Qt::Checked ? 1 : state == Qt::PartiallyChecked ? 2 : 0;
+}
+
+}  // namespace
+
+QString settingsPath(const QString& programFolder) {
+    return joinPath(programFolder, QStringLiteral("pictype.ini"));
+}
+
+void Settings::parse(const QByteArray& data) {
+    FieldReader reader(data);
+    try {
+        pictureFile = reader.readString();
+        letterSetName = reader.readString();
+        const FieldValue centeredField = reader.readValue();
+        const FieldValue tinksField = reader.readValue();
+        centered = toTruth(centeredField);
+        tinks = tinksFromStored(toInteger(tinksField, 0, 2));
+    } catch (const FieldError&) {
+        // What was read before the fault stays.
+    }
+}
+
+QByteArray Settings::format() const {
+    return '"' + pictureFile.toLocal8Bit() + "\",\"" + letterSetName.toLocal8Bit() + "\"," +
+           (centered ? "#TRUE#" : "#FALSE#") + ',' + QByteArray::number(storedFromTinks(tinks)) +
+           "\r\n";
+}
+
+void Settings::load(const QString& path) {
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) parse(file.readAll());
+}
+
+bool Settings::save(const QString& path) const {
+    return writeFileWhole(path, format());
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QStringList>
+#include <deque>
+#include <optional>
+
+#include "platform/Clipboard.h"
+#include "platform/Clock.h"
+#include "platform/DocumentOpener.h"
+#include "platform/FileDialogs.h"
+#include "platform/MessageBoxes.h"
+#include "platform/SoundOutput.h"
+
+// Scripted stand-ins for the desktop services. None opens a real dialog.
+
+template <typename T>
+T nextOf(std::deque<T>& script, T otherwise = T()) {
+    if (script.empty()) return otherwise;
+    T next = script.front();
+    script.pop_front();
+    return next;
+}
+
+struct FakeMessageBoxes : MessageBoxes {
+    void inform(const QString& text) override { shown << text; }
+    Answer ask(const QString& text) override { return inform(text), nextOf(answers, Answer::No); }
+    QStringList shown;
+    std::deque<Answer> answers;
+};
+
+struct FakeFileDialogs : FileDialogs {
+    QString openFile(const QString& filter) override { return saveFile(filter); }
+    QString saveFile(const QString& filter) override { return filters << filter, nextOf(results); }
+    QStringList filters;
+    std::deque<QString> results;  // "" is a cancelled dialog
+};
+
+struct FakeClipboard : Clipboard {
+    std::optional<QString> text() const override { return content; }
+    void setText(const QString& text) override { content = text; }
+    std::optional<QString> content;
+};
+
+struct FakeSound : SoundOutput {
+    void play(const QByteArray& waveImage) override { played << waveImage; }
+    QList<QByteArray> played;
+};
+
+struct FakeDocuments : DocumentOpener {
+    bool open(const QString& path) override { return opened << path, true; }
+    QStringList opened;
+};
+
+struct FakeClock : Clock {
+    int32_t uptimeMilliseconds() override { return nextOf(script, now); }
+    void sleep(int milliseconds) override { now += milliseconds; }
+    std::deque<int32_t> script;  // readings to give first
+    int32_t now = 1000;
+};

@@ -1,0 +1,231 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "canvas/Canvas.h"
+#include "canvas/TimeText.h"
+#include "letters/LetterSet.h"
+#include "session/TypedTextLog.h"
+#include "support/Fakes.h"
+#include "support/TestFiles.h"
+
+namespace {
+
+TEST(TextLayout, KeysMoveThePenAcrossLinesAndPages) {
+    const QSize xga(1024, 768);
+    const QSize odd(1000, 700);  // 31 cells to a line, 21 lines to a page
+    const auto letters = [](int count) { return QString(count, u'x'); };
+    const struct {
+        QSize screen;
+        QString keys;  // a letter types, '\n' is Enter, '\b' is Backspace
+        QPoint pen;    // where the next letter goes afterwards
+        int pagesFilled;
+    } rows[] = {
+        {xga, "a", {32, 0}, 0},
+        {xga, letters(31), {992, 0}, 0},
+        {xga, letters(32), {0, 32}, 0},
+        {QSize(800, 600), letters(25), {0, 32}, 0},
+        {odd, letters(30), {960, 0}, 0},
+        {odd, letters(31), {0, 32}, 0},
+        {odd, letters(31 * 21 - 1), {960, 640}, 0},
+        {odd, letters(31 * 21), {0, 0}, 1},
+        {odd, letters(31) + "\b", {960, 0}, 0},  // back across a wrapped line end
+        {odd, letters(32) + "\b\b\b", {928, 0}, 0},
+        {odd, QString(20, u'\n'), {0, 640}, 0},
+        {odd, QString(21, u'\n'), {0, 0}, 1},  // Enter on the last line fills the page
+        {odd, QString(20, u'\n') + letters(31) + "a", {32, 0}, 1},
+        {xga, "ab\ncd\b\b\b", {64, 0}, 0},  // onto the cell of the Enter above
+        {xga, "ab\n\n\b\b\b", {32, 0}, 0},
+        {xga, "\n\ba", {32, 0}, 0},
+        {xga, "\b\b", {0, 0}, 0},
+        {xga, letters(32 * 24 - 1) + "\n", {0, 0}, 1},
+    };
+    for (const auto& row : rows) {
+        TextLayout layout(row.screen, QSize(32, 32));
+        int pages = 0;
+        for (const QChar key : row.keys) {
+            if (key == u'\b') {
+                layout.stepBack();
+            } else if (key == u'\n' ? layout.newLine() : layout.advance()) {
+                ++pages;
+                layout.clear();
+            }
+        }
+        EXPECT_EQ(layout.pen(), row.pen) << row.keys.left(40).toStdString();
+        EXPECT_EQ(pages, row.pagesFilled) << row.keys.left(40).toStdString();
+    }
+}
+
+TEST(Background, ArrowsPanWithinThePicture) {
+    const QSize large(2000, 1500), small(300, 200);
+    const struct {
+        PanDirection direction;
+        int step;
+        QPoint from;
+        QSize picture;
+        std::optional<QPoint> to;
+    } rows[] = {
+        {PanDirection::Down, 5, {0, 730}, large, QPoint(0, 732)},
+        {PanDirection::Down, 5, {0, 732}, large, QPoint(0, 732)},  // at the edge: still clears
+        {PanDirection::Down, 50, {9, 0}, large, QPoint(9, 50)},
+        {PanDirection::Up, 5, {0, 3}, large, QPoint(0, 0)},
+        {PanDirection::Up, 5, {0, 10}, large, QPoint(0, 5)},
+        {PanDirection::Up, 5, {0, 0}, large, std::nullopt},
+        {PanDirection::Right, 50, {0, 0}, large, QPoint(50, 0)},
+        {PanDirection::Right, 50, {970, 1}, large, QPoint(976, 1)},
+        {PanDirection::Right, 5, {0, 0}, small, std::nullopt},
+        {PanDirection::Left, 5, {3, 0}, large, QPoint(0, 0)},
+        {PanDirection::Left, 5, {0, 0}, large, std::nullopt},
+        {PanDirection::Down, 5, {0, 0}, small, QPoint(0, -568)},
+        {PanDirection::Up, 5, {0, -568}, small, QPoint(0, 0)},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(pannedOffset(row.from, row.direction, row.step, row.picture, QSize(1024, 768)),
+                  row.to)
+            << int(row.direction) << " from " << row.from.x() << "," << row.from.y();
+    }
+}
+
+// A picture whose every pixel tells where it is.
+QImage numbered(QSize size) {
+    if (size.isEmpty()) return QImage();
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x) image.setPixel(x, y, qRgb(x, y, 100));
+    return image;
+}
+
+TEST(Background, CentredOrTiledIntoTheBuffer) {
+    const QRgb before = qRgb(7, 7, 7);
+    const struct {
+        QSize picture;
+        Placement placement;
+        QPoint offset;
+        QPoint at;     // a buffer pixel of 10 x 8
+        QPoint shows;  // the picture pixel it shows; (-1, -1): what it held
+    } rows[] = {
+        {{3, 2}, Placement::Centered, {0, 0}, {3, 3}, {0, 0}},  // (10 - 3) / 2, (8 - 2) / 2
+        {{3, 2}, Placement::Centered, {0, 0}, {5, 4}, {2, 1}},
+        {{3, 2}, Placement::Centered, {0, 0}, {6, 4}, {-1, -1}},
+        {{3, 2}, Placement::Centered, {0, -1}, {3, 3}, {-1, -1}},  // above the picture's top
+        {{3, 2}, Placement::Centered, {0, -1}, {3, 4}, {0, 0}},
+        {{20, 12}, Placement::Centered, {5, 3}, {0, 0}, {5, 3}},
+        {{20, 12}, Placement::Centered, {5, 3}, {9, 7}, {14, 10}},
+        {{3, 2}, Placement::Tiled, {5, 5}, {0, 0}, {0, 0}},
+        {{3, 2}, Placement::Tiled, {5, 5}, {9, 7}, {0, 1}},
+        {{3, 2}, Placement::Tiled, {5, 5}, {7, 2}, {1, 0}},
+        {{0, 0}, Placement::Tiled, {0, 0}, {0, 0}, {-1, -1}},
+    };
+    for (const auto& row : rows) {
+        QImage buffer(10, 8, QImage::Format_RGB32);
+        buffer.fill(before);
+        composeBackground(buffer, numbered(row.picture), row.placement, row.offset);
+        const QRgb pixel = buffer.pixel(row.at);
+        EXPECT_EQ(pixel == before ? QPoint(-1, -1) : QPoint(qRed(pixel), qGreen(pixel)), row.shows)
+            << row.picture.width() << " at " << row.at.x() << "," << row.at.y();
+    }
+}
+
+constexpr QRgb kGrey = qRgb(200, 200, 200);
+constexpr QRgb kMark = qRgb(55, 55, 55);  // the cursor mark over grey
+
+QImage plain(QSize size, QRgb color) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(color);
+    return image;
+}
+
+// Canvases with the letters of letterSetText(): the glyph of "b" is two
+// pixels at (0, 0) and (1, 0) in blue 1 and blue 1 + red 1.
+class CanvasTest : public ::testing::Test {
+  protected:
+    CanvasTest() { letters.read(letterSetText()); }
+
+    Canvas& open(QSize screen, QImage picture, const QString& chosen = {}) {
+        canvas = std::make_unique<Canvas>(screen, letters, log, messages, PictureFolder(chosen),
+                                          std::move(picture), Placement::Centered);
+        return *canvas;
+    }
+    QRgb at(int x, int y) const { return canvas->image().pixel(x, y); }
+
+    QTemporaryDir folder;
+    LetterSet letters;
+    TypedTextLog log{folder.filePath("later/~1")};
+    FakeMessageBoxes messages;
+    std::unique_ptr<Canvas> canvas;
+};
+
+TEST_F(CanvasTest, ALetterIsItsGlyphsPixelsWithTheCursorMarkUnderTheNextCell) {
+    Canvas& canvas = open(QSize(128, 96), plain(QSize(128, 96), kGrey));
+    canvas.takeChanges();
+    canvas.typeText("b");
+    EXPECT_EQ(at(0, 0), qRgb(0, 0, 1));
+    EXPECT_EQ(at(1, 0), qRgb(1, 0, 1));
+    EXPECT_EQ(at(2, 0), kGrey);
+    EXPECT_EQ(at(32, 31), kMark);
+    EXPECT_EQ(at(62, 31), kMark);
+    EXPECT_EQ(at(63, 31), kGrey);
+    EXPECT_EQ(log.pending(), "b");
+    canvas.typeText("\té");  // no glyph: only the cursor mark goes
+    EXPECT_EQ(at(32, 31), kGrey);
+    EXPECT_EQ(canvas.pen(), QPoint(32, 0));
+    canvas.backspace();
+    EXPECT_EQ(at(0, 0), kGrey);
+    EXPECT_EQ(at(0, 31), kGrey);  // no mark at the top-left cell
+    EXPECT_EQ(log.pending(), "");
+    canvas.newLine();  // the line end draws the space's glyph
+    EXPECT_EQ(at(5, 0), qRgb(5, 0, 26));
+    EXPECT_EQ(at(0, 63), kMark);
+    EXPECT_EQ(canvas.takeChanges().boundingRect(), QRect(0, 0, 63, 64));  // just what changed
+}
+
+TEST_F(CanvasTest, AFullPageOrAClearStartsAgainOnTheCleanPictureAtTheTopLeft) {
+    Canvas& canvas = open(QSize(64, 64), plain(QSize(64, 64), kGrey));
+    canvas.typeText("bbb");
+    EXPECT_EQ(at(0, 32), qRgb(0, 0, 1));
+    canvas.typeText("b");  // the fourth letter fills the page of two lines
+    EXPECT_EQ(canvas.image(), plain(QSize(64, 64), kGrey));
+    EXPECT_EQ(canvas.pen(), QPoint(0, 0));
+    canvas.showTime("12:00:00");
+    canvas.showTime("12:00:01");  // time lines stack down the left edge
+    const auto yellowIn = [&canvas](int top) {
+        return canvas.image().copy(0, top, 64, 12).convertToFormat(QImage::Format_RGB32) !=
+               plain(QSize(64, 12), kGrey);
+    };
+    EXPECT_TRUE(yellowIn(0) && yellowIn(22) && !yellowIn(50));
+    canvas.clear();
+    EXPECT_EQ(canvas.image(), plain(QSize(64, 64), kGrey));
+    EXPECT_EQ(log.pending(), "bbbb");
+    EXPECT_EQ(timeOfDayText(QTime(13, 5, 9), QLocale(QLocale::German)), "13:05:09");
+    EXPECT_EQ(timeOfDayText(QTime(13, 5, 9), QLocale(QLocale::English)), "1:05:09 PM");
+}
+
+TEST_F(CanvasTest, AFailedWriteSaysSoAtEveryKeyUntilOneSucceeds) {
+    Canvas& canvas = open(QSize(64, 64), QImage());
+    canvas.typeText(QString(500, u'a'));
+    EXPECT_TRUE(messages.shown.isEmpty());
+    canvas.typeText("aa");
+    EXPECT_EQ(messages.shown, QStringList(2, "Please Close out.txt"));
+    QDir(folder.path()).mkdir("later");
+    canvas.newLine();
+    EXPECT_EQ(messages.shown.size(), 2);
+    EXPECT_EQ(readFile(log.path()), QByteArray(502, 'a') + " \r\n\r\n");
+}
+
+TEST_F(CanvasTest, F4OnASinglePictureReloadsItWhereItWasAndStepsPassOverBrokenOnes) {
+    const QImage large = plain(QSize(80, 80), qRgb(3, 3, 3));
+    ASSERT_TRUE(large.save(folder.filePath("c.bmp")));
+    for (int broken = 0; broken < 2; ++broken) {
+        if (broken) writeFile(folder.filePath("b.bmp"), "broken");
+        Canvas& canvas = open(QSize(64, 64), large, folder.filePath("c.bmp"));
+        canvas.pan(PanDirection::Right, 5);
+        canvas.typeText("b");
+        ASSERT_TRUE(canvas.stepPicture(PictureFolder::Step::Previous));
+        EXPECT_EQ(canvas.pictureOffset(), QPoint(5, 0));
+        EXPECT_EQ(canvas.image(), plain(QSize(64, 64), qRgb(3, 3, 3)));
+    }
+    EXPECT_FALSE(open(QSize(64, 64), QImage()).stepPicture(PictureFolder::Step::Next));
+}
+
+}  // namespace

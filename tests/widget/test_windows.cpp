@@ -1,0 +1,262 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include "canvas/CanvasWindow.h"
+#include "launcher/LauncherWindow.h"
+#include "pictures/PictureLoader.h"
+#include "session/TypedTextLog.h"
+#include "sound/ClickSounds.h"
+#include "support/Fakes.h"
+#include "support/TestFiles.h"
+
+namespace {
+
+void send(QWidget* window, int key, Qt::KeyboardModifiers modifiers = {},
+          const QString& text = {}) {
+    QKeyEvent down(QEvent::KeyPress, key, modifiers, text);
+    QKeyEvent up(QEvent::KeyRelease, key, modifiers, text);
+    QApplication::sendEvent(window, &down);
+    QApplication::sendEvent(window, &up);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+class WindowTest : public ::testing::Test {
+  protected:
+    WindowTest() {
+        letters.read(letterSetText());
+        QImage image(2000, 1500, QImage::Format_RGB32);
+        image.fill(qRgb(9, 9, 9));
+        for (const char* name : {"a.bmp", "b.bmp"}) image.save(folder.filePath(name));
+        QDir(folder.path()).mkdir("temp");
+        qputenv("TEMP", QFile::encodeName(folder.filePath("temp")));
+        writeZip(folder.filePath("letters.zip"), {{"One.txt", letterSetText()}});
+    }
+    ~WindowTest() override { delete canvasWindow.data(); }
+
+    CanvasWindow* openCanvas() {
+        canvasWindow =
+            new CanvasWindow(std::make_unique<Canvas>(QSize(1024, 768), letters, log, messages,
+                                                      PictureFolder(picture), *loadPicture(picture),
+                                                      Placement::Centered),
+                             log, &clicks);
+        QObject::connect(canvasWindow, &CanvasWindow::pictureChanged,
+                         [this](const QString& path) { shown << path; });
+        return canvasWindow;
+    }
+    const Canvas& canvas() const { return canvasWindow->canvas(); }
+    bool showsOnlyThePicture() const { return canvas().image().copy(0, 0, 200, 40).allGray(); }
+
+    LauncherWindow& openLauncher(const Settings& settings = {},
+                                 QStringList sets = {"One.txt", "Two.txt"}) {
+        launcher = std::make_unique<LauncherWindow>(
+            folder.path(), settings, LetterArchive(folder.filePath("letters.zip")), sets, log,
+            clicks, LauncherServices{messages, dialogs, clipboard, documents});
+        QObject::connect(launcher.get(), &LauncherWindow::closed,
+                         [this](int status) { exitStatus = status; });
+        return *launcher;
+    }
+    template <typename Widget>
+    Widget* control(const char* name) const {
+        return launcher->findChild<Widget*>(name);
+    }
+    // Types a letter on the canvas Start opened, then leaves it with Esc.
+    void typeOnCanvas(QChar letter) {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (!qobject_cast<CanvasWindow*>(widget)) continue;
+            send(widget, Qt::Key_A, {}, letter);
+            send(widget, Qt::Key_Escape, {}, "\x1b");
+        }
+    }
+
+    QTemporaryDir folder;
+    QString picture = folder.filePath("a.bmp");
+    LetterSet letters;
+    TypedTextLog log{folder.filePath("~1")};
+    FakeMessageBoxes messages;
+    FakeFileDialogs dialogs;
+    FakeClipboard clipboard;
+    FakeDocuments documents;
+    FakeSound sound;
+    ClickSounds clicks{sound};
+    QPointer<CanvasWindow> canvasWindow;
+    QStringList shown;
+    std::unique_ptr<LauncherWindow> launcher;
+    int exitStatus = -1;
+};
+
+TEST_F(WindowTest, CanvasKeysTypeAndCommandAndEveryReleaseClicks) {
+    CanvasWindow* window = openCanvas();
+    send(window, Qt::Key_A, {}, "a");
+    send(window, Qt::Key_ParenLeft, Qt::ShiftModifier, "(");  // not taken for an arrow
+    send(window, Qt::Key_Return, {}, "\r");
+    send(window, Qt::Key_B, {}, "b");
+    send(window, Qt::Key_Backspace, {}, "\b");
+    QInputMethodEvent composed;
+    composed.setCommitString("c");
+    QApplication::sendEvent(window, &composed);
+    EXPECT_EQ(log.pending(), "a( \r\nc");
+    EXPECT_EQ(canvas().pen(), QPoint(32, 32));
+    EXPECT_EQ(sound.played.size(), 5);
+    QKeyEvent repeated(QEvent::KeyRelease, Qt::Key_A, {}, "a", true);
+    QApplication::sendEvent(window, &repeated);
+    EXPECT_EQ(sound.played.size(), 5);
+
+    send(window, Qt::Key_Right, Qt::ShiftModifier);  // 50 pixels with Shift alone, else 5
+    send(window, Qt::Key_Down, Qt::ShiftModifier | Qt::ControlModifier);
+    send(window, Qt::Key_Down, Qt::ShiftModifier | Qt::KeypadModifier);
+    send(window, Qt::Key_Left);
+    send(window, Qt::Key_Up, Qt::AltModifier);
+    EXPECT_EQ(canvas().pictureOffset(), QPoint(45, 50));
+    EXPECT_EQ(canvas().pen(), QPoint(0, 0));  // moving the picture cleared the text
+    send(window, Qt::Key_F5);
+    send(window, Qt::Key_F4);
+    EXPECT_TRUE(shown.size() == 2 && shown[0].endsWith("b.bmp") && shown[1].endsWith("a.bmp"));
+    EXPECT_EQ(canvas().pictureOffset(), QPoint(45, 50));
+    send(window, Qt::Key_F3);
+    EXPECT_FALSE(showsOnlyThePicture());  // the time, in yellow
+    send(window, Qt::Key_F6);
+    EXPECT_TRUE(showsOnlyThePicture());
+}
+
+TEST_F(WindowTest, ACanvasClickClearsAndEscClosesWritingTheTextOut) {
+    CanvasWindow* window = openCanvas();
+    send(window, Qt::Key_A, {}, "a");
+    window->resize(1024, 768);
+    QMouseEvent click(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                      Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &click);
+    EXPECT_TRUE(showsOnlyThePicture());
+    send(window, Qt::Key_Escape, {}, "\x1b");
+    EXPECT_TRUE(canvasWindow.isNull());
+    EXPECT_EQ(readFile(log.path()), "a\r\n");
+}
+
+TEST_F(WindowTest, TheLauncherShowsTheRememberedChoicesAndWritesThemBack) {
+    const Settings remembered{"/p/x.gif", "Two.txt", false, Qt::PartiallyChecked};
+    openLauncher(remembered, {"Two.txt", "One.txt", "Two.txt"});
+    EXPECT_TRUE(control<QRadioButton>("tiled")->isChecked());
+    EXPECT_EQ(control<QCheckBox>("tinks")->checkState(), Qt::PartiallyChecked);
+    EXPECT_EQ(control<QLabel>("picturePath")->text(), "/p/x.gif");
+    EXPECT_EQ(control<QListWidget>("letterSets")->currentRow(), 2);
+    EXPECT_FALSE(control<QPushButton>("moveToClipboard")->isEnabled());
+    EXPECT_EQ(control<QLabel>("keyHelp")->text().count("\r\n"), 6);
+    EXPECT_TRUE(launcher->close());
+    EXPECT_EQ(exitStatus, 0);
+    EXPECT_EQ(readFile(settingsPath(folder.path())), remembered.format());
+
+    openLauncher(Settings{}, {"One.txt"});
+    EXPECT_EQ(control<QLabel>("picturePath")->text(), "No picture selected");
+    EXPECT_EQ(control<QListWidget>("letterSets")->currentRow(), 0);
+    QFile::remove(settingsPath(folder.path()));
+    QDir(folder.path()).mkdir("pictype.ini");  // a folder where the file goes
+    EXPECT_TRUE(launcher->close());
+    EXPECT_EQ(messages.shown, QStringList("Could not write " + settingsPath(folder.path())));
+    EXPECT_EQ(exitStatus, 1);
+}
+
+TEST_F(WindowTest, StartOpensTheCanvasOrSaysWhyNotAndTheTextGoesToTheClipboard) {
+    const QString archive = folder.filePath("letters.zip");
+    openLauncher({}, {}).start();
+    openLauncher({picture, "Two.txt"}, {"Two.txt"}).start();
+    openLauncher({archive, "One.txt"}, {"One.txt"}).start();
+    EXPECT_EQ(messages.shown, QStringList({"There must be a problem with the letters.zip file.",
+                                           "Could not unzip " + archive,
+                                           archive + " is apparently not a picture."}));
+    EXPECT_TRUE(launcher->isEnabled());
+    messages.shown.clear();
+    // Without a picture the dialog asks for one; the canvas opens all the same.
+    dialogs.results = {""};
+    openLauncher({}, {"One.txt"}).start();
+    EXPECT_EQ(dialogs.filters, QStringList({"Picture Files (*.bmp *.jpg *.gif)"}));
+    EXPECT_FALSE(launcher->isEnabled());
+    EXPECT_EQ(control<QLabel>("picturePath")->text(), "");
+    typeOnCanvas(u'd');
+    EXPECT_TRUE(launcher->isEnabled());
+    clipboard.content = "abc";
+    launcher->appendToClipboard();
+    EXPECT_EQ(clipboard.content, "abc d");
+    EXPECT_FALSE(control<QPushButton>("moveToClipboard")->isEnabled());
+    launcher->appendToClipboard();
+    EXPECT_EQ(clipboard.content, "abc d ");
+    launcher->start();
+    EXPECT_TRUE(control<QPushButton>("moveToClipboard")->isEnabledTo(launcher.get()));
+    typeOnCanvas(u'e');
+    launcher->moveToClipboard();
+    EXPECT_EQ(clipboard.content, "e");
+    clipboard.content.reset();
+    launcher->appendToClipboard();
+    EXPECT_EQ(clipboard.content, "");
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(WindowTest, ClosingTheLauncherAsksWhatBecomesOfTheTypedText) {
+    using Answer = MessageBoxes::Answer;
+    const QString taken = folder.filePath("taken.txt");
+    const QString fresh = folder.filePath("fresh");
+    writeFile(taken, "mine");
+    const struct {
+        QByteArray typed;
+        std::deque<Answer> answers;
+        std::deque<QString> saveAs;
+        bool closes;
+        QString left;  // where the text is afterwards; empty: deleted
+        int messages;
+    } rows[] = {
+        {"\r\n", {}, {}, true, "", 0},  // nothing typed: deleted without a word
+        {"hi\r\n", {Answer::No}, {}, true, "", 1},
+        {"hi\r\n", {Answer::Yes}, {""}, false, log.path(), 1},
+        {"hi\r\n", {Answer::Yes}, {taken}, false, log.path(), 2},
+        {"hi\r\n", {Answer::Yes}, {log.path()}, true, log.path(), 1},
+        {"hi\r\n", {Answer::Yes}, {fresh}, true, fresh, 1},
+    };
+    for (const auto& row : rows) {
+        writeFile(log.path(), row.typed);
+        messages.shown.clear();
+        messages.answers = row.answers;
+        dialogs.results = row.saveAs;
+        EXPECT_EQ(openLauncher().close(), row.closes) << row.left.toStdString();
+        EXPECT_EQ(messages.shown.size(), row.messages) << row.left.toStdString();
+        EXPECT_EQ(QFile::exists(log.path()), row.left == log.path()) << row.left.toStdString();
+        EXPECT_EQ(readFile(row.left), row.left.isEmpty() ? "" : row.typed);
+        EXPECT_EQ(readFile(taken), "mine");
+    }
+    EXPECT_EQ(messages.shown.first(),
+              "Do you want to save your work? \r\n\r\nClicking No will delete the temporary file.");
+    EXPECT_EQ(dialogs.filters.last(), "Text (*.txt)");
+}
+
+TEST_F(WindowTest, PicturesComeFromTheDialogOrADropAndHelpOpensTheHelpFile) {
+    openLauncher();
+    QMimeData text, files;
+    text.setText("/p/c.jpg");
+    files.setUrls({QUrl::fromLocalFile("/p/notes.txt"), QUrl::fromLocalFile("/p/b.jpg")});
+    launcher->dropPicture(&text);
+    launcher->dropPicture(&files);  // only the first file counts
+    EXPECT_EQ(launcher->settings().pictureFile, "");
+    files.setUrls({QUrl::fromLocalFile("/p/B.JPG"), QUrl::fromLocalFile("/p/b.txt")});
+    launcher->dropPicture(&files);
+    EXPECT_EQ(control<QLabel>("picturePath")->text(), "/p/B.JPG");
+    dialogs.results = {"/q/d.gif", ""};
+    launcher->choosePicture();
+    EXPECT_EQ(launcher->settings().pictureFile, "/q/d.gif");
+    launcher->choosePicture();
+    EXPECT_EQ(control<QLabel>("picturePath")->text(), "No picture selected");
+    launcher->openHelp();
+    EXPECT_EQ(documents.opened, QStringList(folder.path() + "/pictype.txt"));
+}
+
+}  // namespace
