@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <QDir>
 #include <QSet>
@@ -106,21 +107,26 @@ TEST(TypedTextLog, OpeningsJoinWithOneSpaceAndEnterIsASpaceAndALineEnd) {
 
 TEST(TypedTextLog, The501stKeyWritesAndAFailedWriteKeepsEverything) {
     QTemporaryDir folder;
-    TypedTextLog log(folder.filePath("later/~1"));
-    play(log, QString(499, u'x') + u'\n' + u'\b');  // Backspace counts for nothing
+    TypedTextLog log(folder.filePath("~1"));
+    play(log, "ab\n|" + QString(499, u'x') + u'\n' + u'\b');  // Backspace counts for nothing
     EXPECT_FALSE(log.writeDue());
     play(log, "q");
     ASSERT_TRUE(log.writeDue());
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit fullDisk{100, limit.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &fullDisk);
     EXPECT_FALSE(log.write());
     EXPECT_FALSE(log.closeOpening());
+    setrlimit(RLIMIT_FSIZE, &limit);
+    EXPECT_EQ(readFile(log.path()), "ab \r\n\r\n");  // as it was
     EXPECT_TRUE(log.writeDue());
-    EXPECT_EQ(log.clipboardText(), "");
-    QDir(folder.path()).mkdir("later");
+    EXPECT_EQ(log.clipboardText(), "ab \r\n");
     ASSERT_TRUE(log.write());
     EXPECT_FALSE(log.writeDue());
-    EXPECT_EQ(readFile(log.path()), QByteArray(499, 'x') + "q\r\n");
+    EXPECT_EQ(readFile(log.path()), "ab \r\n" + QByteArray(499, 'x') + "q\r\n");
     play(log, "s|");  // the rest of the opening follows on directly
-    EXPECT_EQ(readFile(log.path()), QByteArray(499, 'x') + "qs\r\n");
+    EXPECT_EQ(readFile(log.path()), "ab \r\n" + QByteArray(499, 'x') + "qs\r\n");
 }
 
 TEST(TypedTextLog, TheFileAtTheEndAndItsName) {

@@ -1,0 +1,59 @@
+"""Letter sets, pictures and screenshot checks of known pixels (see lib.sh)."""
+import sys
+import zipfile
+
+ORDER = ("abcdefghijklmnopqrstuvwxyz ABCDEFGHIJKLMNOPQRSTUVWXYZ"
+         ".,?!'\"1234567890;:\\/()*@#$%^&-_=+|[]{}`~<>")
+
+
+def glyph(p):
+    return [(5 * k + 1, (3 * p + 7 * k) % 30, (10 + 2 * p, 40 * k, 200)) for k in range(6)]
+
+
+def pattern(x, y):
+    return (x & 255, y & 255, 128 | ((x >> 8) & 7) << 3 | ((y >> 8) & 7))
+
+
+def letters(path):
+    text = "".join('"%d",6\r\n' % p + "".join("%d,%d,%d\r\n" % (x, y, r | g << 8 | b << 16)
+                                              for x, y, (r, g, b) in glyph(p))
+                   for p in range(len(ORDER)))
+    with zipfile.ZipFile(path, "w") as archive:
+        archive.writestr("E2E.txt", text)
+
+
+def picture(w, h, path):
+    with open(path, "wb") as f:
+        f.write(b"P6\n%d %d\n255\n" % (w, h))
+        f.write(bytes(v for y in range(h) for x in range(w) for v in pattern(x, y)))
+
+
+def check(shot, what, *args):
+    data = open(shot, "rb").read().split(maxsplit=4)
+    width, pixels = int(data[1]), data[4]
+    at = lambda x, y: tuple(pixels[(y * width + x) * 3:(y * width + x) * 3 + 3])
+    n = [int(a) for a in args[1:]] if what == "glyphs" else [int(a) for a in args]
+    if what == "glyphs":
+        wanted = {(n[0] + 32 * i + x, n[1] + y): c for i, ch in enumerate(args[0])
+                  for x, y, c in glyph(ORDER.index(ch))}
+    elif what == "region":
+        wanted = {(n[0] + i, n[1] + j): pattern(n[4] + i, n[5] + j)
+                  for j in range(n[3]) for i in range(n[2])}
+    elif what == "colour":
+        wanted = {(n[0] + i, n[1] + j): tuple(n[4:7]) for j in range(n[3]) for i in range(n[2])}
+    else:  # yellow
+        return any(r > 200 and g > 200 and b < 60 for r, g, b in
+                   (at(n[0] + i, n[1] + j) for j in range(n[3]) for i in range(n[2])))
+    wrong = [(p, at(*p), c) for p, c in wanted.items() if at(*p) != c]
+    for p, got, c in wrong[:3]:
+        print("%s is %s, expected %s" % (p, got, c), file=sys.stderr)
+    return not wrong
+
+
+command, args = sys.argv[1], sys.argv[2:]
+if command == "letters":
+    letters(*args)
+elif command == "picture":
+    picture(int(args[0]), int(args[1]), args[2])
+else:
+    sys.exit(0 if check(*args) else 1)

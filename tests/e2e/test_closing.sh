@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Closing with typed text: Append to Clipboard hands it to the real X
+# clipboard after what another program left there; closing asks whether to
+# save; the save dialog refuses an existing name, leaving both files as they
+# were; a new name gets exactly the typed text and no typed-text file is left.
+source "$(dirname "$0")/lib.sh"
+setup
+use_test_letters
+make_picture 1024 768 "$WORK/pictures/plain.bmp"
+printf 'abc' | xclip -selection clipboard -i
+printf 'an earlier text\r\n' >"$WORK/kept.txt"
+start_program "$WORK/pictures/plain.bmp"
+wait_launcher
+click_start
+wait_screen region 1000 700 24 68 1000 700
+type_text 'Hi there'
+press Return
+type_text 'Bye'
+press Escape
+work='Hi there \r\nBye\r\n'
+expect_bytes "$(text_file)" "$work"
+click_in "$LAUNCHER" 72 156  # Append to Clipboard
+clipboard_holds() { [[ $(xclip -o -selection clipboard 2>/dev/null) == "$1" ]]; }
+wait_for "the text on the clipboard" clipboard_holds $'abc Hi there \r\nBye'
+save_as() {
+  close_window "$LAUNCHER"
+  answer y
+  focus "$(xdotool search --sync --onlyvisible --name '^Save As$' | head -n 1)"
+  type_text "$1"
+  press Return
+}
+save_as "$WORK/kept.txt"
+answer Return  # "Pick a file name that doesn't exist"
+save_as "$WORK/notes"
+wait_exit
+expect "$STATUS" 0 "exit status"
+expect_bytes "$WORK/notes" "$work"
+expect_bytes "$WORK/kept.txt" 'an earlier text\r\n'
+[[ -z $(compgen -G "$PROGRAM_DIR/~*") ]] || fail "the typed-text file was left behind"

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Key releases click only while Tinks is ticked; ticking it takes effect at
+# the next Start. SDL's disk audio driver writes what is played to a file.
+source "$(dirname "$0")/lib.sh"
+setup
+export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$WORK/played.raw
+use_test_letters
+make_picture 1024 768 "$WORK/pictures/plain.bmp"
+# Samples of the 16-bit output well above the ripple around silence.
+loud_samples() {
+  python3 -c 'import array, sys
+raw = open(sys.argv[1], "rb").read() if len(sys.argv) > 1 else b""
+print(sum(abs(s) > 300 for s in array.array("h", raw[: len(raw) // 2 * 2])))' \
+    $(compgen -G "$SDL_DISKAUDIOFILE")
+}
+type_on_canvas() {
+  click_start
+  wait_screen region 1000 700 24 68 1000 700
+  type_text 'tink tink'
+  press Return F6
+  sleep 0.5
+  press Escape
+  wait_screen colour 1000 700 1 1 0 0 0
+}
+start_program "$WORK/pictures/plain.bmp"
+wait_launcher
+type_on_canvas
+expect "$(loud_samples)" 0 "loud samples with Tinks unticked"
+click_in "$LAUNCHER" 23 88  # Tinks
+type_on_canvas
+# The shortest click is 440 samples at 22050 Hz, 957 at the device's 48000
+# Hz; its quiet tail may fall under the threshold.
+enough_clicks() { (($(loud_samples) > 700)); }
+wait_for "clicks in $SDL_DISKAUDIOFILE" enough_clicks
