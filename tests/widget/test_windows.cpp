@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -73,6 +74,13 @@ class WindowTest : public ::testing::Test {
     Widget* control(const char* name) const {
         return launcher->findChild<Widget*>(name);
     }
+    // A click on a launcher control: a button's, or a left-button release on a label.
+    void click(const char* name) {
+        if (auto* button = control<QAbstractButton>(name)) return button->click();
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2),
+                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(control<QLabel>(name), &release);
+    }
     // Types a letter on the canvas Start opened, then leaves it with Esc.
     void typeOnCanvas(QChar letter) {
         for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -111,6 +119,7 @@ TEST_F(WindowTest, CanvasKeysTypeAndCommandAndEveryReleaseClicks) {
     EXPECT_EQ(log.pending(), "a( \r\nc");
     EXPECT_EQ(canvas().pen(), QPoint(32, 32));
     EXPECT_EQ(sound.played.size(), 5);
+    EXPECT_TRUE(static_cast<QWidget*>(window)->inputMethodQuery(Qt::ImEnabled).toBool());
     QKeyEvent repeated(QEvent::KeyRelease, Qt::Key_A, {}, "a", true);
     QApplication::sendEvent(window, &repeated);
     EXPECT_EQ(sound.played.size(), 5);
@@ -154,9 +163,12 @@ TEST_F(WindowTest, TheLauncherShowsTheRememberedChoicesAndWritesThemBack) {
     EXPECT_EQ(control<QListWidget>("letterSets")->currentRow(), 2);
     EXPECT_FALSE(control<QPushButton>("moveToClipboard")->isEnabled());
     EXPECT_EQ(control<QLabel>("keyHelp")->text().count("\r\n"), 6);
+    EXPECT_EQ(launcher->font().pixelSize(), 11);
+    click("centered");
+    click("tinks");
     EXPECT_TRUE(launcher->close());
     EXPECT_EQ(exitStatus, 0);
-    EXPECT_EQ(readFile(settingsPath(folder.path())), remembered.format());
+    EXPECT_EQ(readFile(settingsPath(folder.path())), "\"/p/x.gif\",\"Two.txt\",#TRUE#,1\r\n");
 
     openLauncher(Settings{}, {"One.txt"});
     EXPECT_EQ(control<QLabel>("picturePath")->text(), "No picture selected");
@@ -170,9 +182,12 @@ TEST_F(WindowTest, TheLauncherShowsTheRememberedChoicesAndWritesThemBack) {
 
 TEST_F(WindowTest, StartOpensTheCanvasOrSaysWhyNotAndTheTextGoesToTheClipboard) {
     const QString archive = folder.filePath("letters.zip");
-    openLauncher({}, {}).start();
-    openLauncher({picture, "Two.txt"}, {"Two.txt"}).start();
-    openLauncher({archive, "One.txt"}, {"One.txt"}).start();
+    for (const Settings& refused :
+         {Settings{}, Settings{picture, "Two.txt"}, Settings{archive, "One.txt"}}) {
+        openLauncher(refused, refused.letterSetName.isEmpty() ? QStringList()
+                                                              : QStringList(refused.letterSetName));
+        click("start");
+    }
     EXPECT_EQ(messages.shown, QStringList({"There must be a problem with the letters.zip file.",
                                            "Could not unzip " + archive,
                                            archive + " is apparently not a picture."}));
@@ -180,25 +195,29 @@ TEST_F(WindowTest, StartOpensTheCanvasOrSaysWhyNotAndTheTextGoesToTheClipboard) 
     messages.shown.clear();
     // Without a picture the dialog asks for one; the canvas opens all the same.
     dialogs.results = {""};
-    openLauncher({}, {"One.txt"}).start();
+    openLauncher({}, {"One.txt"});
+    click("start");
     EXPECT_EQ(dialogs.filters, QStringList({"Picture Files (*.bmp *.jpg *.gif)"}));
     EXPECT_FALSE(launcher->isEnabled());
     EXPECT_EQ(control<QLabel>("picturePath")->text(), "");
     typeOnCanvas(u'd');
+    click("picturePath");  // shows the path again, here none
+    EXPECT_EQ(control<QLabel>("picturePath")->text(), "");
     EXPECT_TRUE(launcher->isEnabled());
     clipboard.content = "abc";
-    launcher->appendToClipboard();
+    click("appendToClipboard");
     EXPECT_EQ(clipboard.content, "abc d");
     EXPECT_FALSE(control<QPushButton>("moveToClipboard")->isEnabled());
-    launcher->appendToClipboard();
+    click("moveToClipboard");  // greyed out: nothing happens
+    click("appendToClipboard");
     EXPECT_EQ(clipboard.content, "abc d ");
-    launcher->start();
+    click("start");
     EXPECT_TRUE(control<QPushButton>("moveToClipboard")->isEnabledTo(launcher.get()));
     typeOnCanvas(u'e');
-    launcher->moveToClipboard();
+    click("moveToClipboard");
     EXPECT_EQ(clipboard.content, "e");
     clipboard.content.reset();
-    launcher->appendToClipboard();
+    click("appendToClipboard");
     EXPECT_EQ(clipboard.content, "");
     EXPECT_TRUE(messages.shown.isEmpty());
 }
@@ -251,11 +270,11 @@ TEST_F(WindowTest, PicturesComeFromTheDialogOrADropAndHelpOpensTheHelpFile) {
     launcher->dropPicture(&files);
     EXPECT_EQ(control<QLabel>("picturePath")->text(), "/p/B.JPG");
     dialogs.results = {"/q/d.gif", ""};
-    launcher->choosePicture();
+    click("picture");
     EXPECT_EQ(launcher->settings().pictureFile, "/q/d.gif");
-    launcher->choosePicture();
+    click("picture");
     EXPECT_EQ(control<QLabel>("picturePath")->text(), "No picture selected");
-    launcher->openHelp();
+    click("help");
     EXPECT_EQ(documents.opened, QStringList(folder.path() + "/pictype.txt"));
 }
 
