@@ -73,17 +73,22 @@ TEST(LetterArchive, ListsAndReadsItsMembersOnlyBelowTheFolderAndNeverThroughALin
     QTemporaryDir folder;
     qputenv("TEMP", QFile::encodeName(folder.filePath("temp")));
     for (const char* sub : {"temp", "out", "elsewhere"}) QDir(folder.path()).mkdir(sub);
+    const QByteArray huge(LetterArchive::kMaxMemberBytes + 1, 'a');  // a small zip member
     writeZip(folder.filePath("letters.zip"),
-             {{"B.txt", "bee"}, {"sub/A.txt", "ay"}, {"../up.txt", "x"}});
+             {{"B.txt", "bee"}, {"sub/A.txt", "ay"}, {"../up.txt", "x"}, {"Huge.txt", huge}});
     const LetterArchive archive(folder.filePath("letters.zip"));
-    EXPECT_EQ(archive.list().names, QStringList({"B.txt", "sub/A.txt", "../up.txt"}));
+    EXPECT_EQ(archive.list().names, QStringList({"B.txt", "sub/A.txt", "../up.txt", "Huge.txt"}));
     EXPECT_TRUE(archive.list().complete);
     EXPECT_EQ(archive.read("sub/A.txt"), QByteArray("ay"));
     for (const char* unreadable :
-         {"missing.txt", "../up.txt", "/B.txt", "sub//A.txt", "sub\\A.txt"})
+         {"missing.txt", "../up.txt", "/B.txt", "sub//A.txt", "sub\\A.txt", "Huge.txt"})
         EXPECT_EQ(archive.read(unreadable), std::nullopt) << unreadable;
     EXPECT_TRUE(QDir(folder.filePath("temp")).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
     EXPECT_FALSE(LetterArchive(folder.filePath("temp")).list().complete);
+    qputenv("TEMP", "");  // unset: the platform's temporary folder
+    EXPECT_EQ(archive.read("B.txt"), QByteArray("bee"));
+    qputenv("TEMP", QFile::encodeName(folder.filePath("missing")));
+    EXPECT_EQ(archive.read("B.txt"), std::nullopt);
 
     // A link where the member goes is replaced, one where its folder goes refused.
     QFile::link(folder.filePath("elsewhere/target"), folder.filePath("out/B.txt"));
