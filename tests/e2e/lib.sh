@@ -34,7 +34,9 @@ setup() {
   chmod 700 "$XDG_RUNTIME_DIR"
   unset WAYLAND_DISPLAY QT_QPA_PLATFORM
   mkfifo "$WORK/displayfd"
-  Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$WORK/displayfd" >/dev/null 2>&1 &
+  # -noreset: a server that resets when its last client leaves refuses the next for a moment.
+  Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp -noreset 3>"$WORK/displayfd" \
+    >/dev/null 2>&1 &
   XVFB_PID=$!
   read -r -t "$TIMEOUT" DISPLAY <"$WORK/displayfd" || fail "Xvfb did not start"
   export DISPLAY=:$DISPLAY
@@ -87,19 +89,8 @@ type_text() { xdotool type --delay 30 -- "$1"; }
 press() { xdotool key --delay 30 "$@"; }
 close_window() { "$PICTYPE_BIN_DIR/x-close-window" "$1"; }  # as a window manager would
 
-# Clicks at a screen position; a --sync move stalls when the pointer is already there.
-click_at() {
-  local X Y WINDOW SCREEN
-  eval "$(xdotool getmouselocation --shell)"
-  [[ $X == "$1" && $Y == "$2" ]] || xdotool mousemove --sync "$1" "$2"
-  xdotool click 1
-  sleep 0.2
-}
-click_in() {
-  local X Y WIDTH HEIGHT WINDOW SCREEN
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  click_at $((X + $2)) $((Y + $3))
-}
+click_at() { xdotool mousemove "$1" "$2" click 1 && sleep 0.2; }
+click_in() { xdotool mousemove --window "$1" "$2" "$3" click 1 && sleep 0.2; }
 click_start() { click_in "$LAUNCHER" 72 20; }
 
 # The typed-text file ("~" and a number in the program folder), once there.
@@ -110,17 +101,13 @@ text_file() {
 
 # Waits until a file holds exactly the given bytes (printf escapes).
 expect_bytes() {
-  local deadline=$((SECONDS + TIMEOUT))
-  until cmp -s "$1" <(printf '%b' "$2"); do
-    ((SECONDS < deadline)) || fail "$1 holds '$(od -c "$1" 2>&1 | head -3)', expected '$2'"
-    sleep 0.1
-  done
+  printf '%b' "$2" >"$WORK/expected"
+  wait_for "$1 to hold '$2'" cmp -s "$1" "$WORK/expected"
 }
 expect() { [[ $1 == "$2" ]] || fail "${3:-}: got '$1', expected '$2'"; }
 
 # Letter sets and pictures of known pixels (pixels.py), and checks of the
-# screen: glyphs TEXT X Y | region X Y W H PICTURE_X PICTURE_Y | colour X Y
-# W H R G B | yellow X Y W H (some yellow there).
+# screen: glyphs TEXT X Y | region X Y W H PICTURE_X PICTURE_Y | colour X Y W H R G B.
 pixels() { python3 "$(dirname "${BASH_SOURCE[0]}")/pixels.py" "$@"; }
 use_test_letters() { rm -f "$PROGRAM_DIR"/[Ll]etters.zip && pixels letters "$PROGRAM_DIR/letters.zip"; }
 make_picture() { pixels picture "$1" "$2" "$WORK/p.ppm" && convert "$WORK/p.ppm" -type TrueColor "$3"; }

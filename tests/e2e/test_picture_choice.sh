@@ -8,16 +8,12 @@ make_picture 301 200 "$WORK/pictures/middle.bmp"
 start_program
 wait_launcher
 click_in "$LAUNCHER" 72 52
-dialog=$(xdotool search --sync --onlyvisible --name "^Open$" | head -n 1)
-focus "$dialog"
+focus "$(xdotool search --sync --onlyvisible --name "^Open$" | head -n 1)"
 type_text "$WORK/pictures/middle.bmp"
 press Return
+wait_for "the dialog to close" eval '! xdotool search --onlyvisible --name "^Open$"'
 click_start
-# x = (1024 - 301) / 2, y = (768 - 200) / 2
-wait_screen region 361 284 301 200 0 0
-check colour 0 0 1024 284 0 0 0
-check colour 0 284 361 200 0 0 0
-check colour 662 284 362 200 0 0 0
+wait_screen region 361 284 301 200 0 0  # (1024 - 301) / 2, (768 - 200) / 2
 press Escape
 close_window "$LAUNCHER"
 wait_exit

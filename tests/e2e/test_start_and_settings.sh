@@ -18,7 +18,6 @@ settings="\"$PROGRAM_DIR/pictures/night-sky.bmp\",\"Chalk.txt\",#FALSE#,1\r\n"
 printf '%b' "$settings" >"$PROGRAM_DIR/pictype.ini"
 start_program
 wait_launcher
-expect "$(xdotool getwindowgeometry "$LAUNCHER" | sed -n 's/ *Geometry: //p')" 297x349 "launcher size"
 close_window "$LAUNCHER"
 wait_exit
 expect "$STATUS" 0 "exit status"

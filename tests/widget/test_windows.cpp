@@ -163,6 +163,7 @@ TEST_F(WindowTest, TheLauncherShowsTheRememberedChoicesAndWritesThemBack) {
     EXPECT_EQ(control<QListWidget>("letterSets")->currentRow(), 2);
     EXPECT_FALSE(control<QPushButton>("moveToClipboard")->isEnabled());
     EXPECT_EQ(control<QLabel>("keyHelp")->text().count("\r\n"), 6);
+    EXPECT_EQ(launcher->size(), QSize(297, 349));
     EXPECT_EQ(launcher->font().pixelSize(), 11);
     click("centered");
     click("tinks");
