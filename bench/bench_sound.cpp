@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
+#include "platform/Files.h"
 #include "platform/SdlSoundOutput.h"
 #include "session/TypedTextLog.h"
 #include "sound/ClickSounds.h"
@@ -56,10 +57,8 @@ void BM_WriteTypedText(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         // The file back at its starting size, so that every write costs the same.
-        QFile file(log.path());
-        if (!file.open(QIODevice::WriteOnly) || file.write(start) != start.size())
-            state.SkipWithError("cannot write the log's file");
-        file.close();
+        QFile::remove(log.path());
+        if (!writeFileWhole(log.path(), start)) state.SkipWithError("cannot write the log's file");
         log.takeClipboardText();
         for (int k = 0; k <= TypedTextLog::kKeysPerWrite; ++k) log.type(u'b');
         state.ResumeTiming();

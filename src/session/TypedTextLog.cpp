@@ -65,10 +65,16 @@ void TypedTextLog::eraseLast() {
 bool TypedTextLog::writeOut(bool startsOpening) const {
     const std::optional<QByteArray> written = readWrittenText(path_);
     if (!written) return false;
-    const QByteArray joint =
-        startsOpening && !endsOpenly(*written) ? QByteArrayLiteral(" ") : QByteArray();
+    // Built in one buffer: the file may be large, and every key since the
+    // last write waits for it.
+    QByteArray content;
+    content.reserve(written->size() + 1 + pending_.size() + kLineEnd.size());
+    content += *written;
+    if (startsOpening && !endsOpenly(*written)) content += ' ';
     // Typed characters are 32 to 126: the same bytes in every 8-bit code page.
-    return writeFileWhole(path_, *written + joint + pending_.toLatin1() + kLineEnd);
+    content += pending_.toLatin1();
+    content += kLineEnd;
+    return writeFileWhole(path_, content);
 }
 
 bool TypedTextLog::write() {

@@ -1,5 +1,6 @@
 #include "sound/ClickSounds.h"
 
+#include <QRandomGenerator>
 #include <QtEndian>
 #include <span>
 
@@ -43,9 +44,8 @@ QByteArray waveImage(uint32_t sampleRate, std::span<const uint8_t> samples) {
 ClickSounds::ClickSounds(SoundOutput& output)
     : output_(output),
       images_{waveImage(kClickRate1, kClickSamples1), waveImage(kClickRate2, kClickSamples2),
-              waveImage(kClickRate3, kClickSamples3), waveImage(kClickRate4, kClickSamples4)},
-      random_(std::random_device{}()) {}
+              waveImage(kClickRate3, kClickSamples3), waveImage(kClickRate4, kClickSamples4)} {}
 
 void ClickSounds::playAny() {
-    output_.play(images_[std::uniform_int_distribution<size_t>(0, images_.size() - 1)(random_)]);
+    output_.play(images_[QRandomGenerator::global()->bounded(int(images_.size()))]);
 }

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <array>
-#include <random>
 
 class SoundOutput;
 
@@ -20,5 +19,4 @@ class ClickSounds {
   private:
     SoundOutput& output_;
     std::array<QByteArray, 4> images_;
-    std::mt19937 random_;
 };

@@ -74,14 +74,18 @@ TEST(LetterArchive, ListsAndReadsItsMembersOnlyBelowTheFolderAndNeverThroughALin
     qputenv("TEMP", QFile::encodeName(folder.filePath("temp")));
     for (const char* sub : {"temp", "out", "elsewhere"}) QDir(folder.path()).mkdir(sub);
     const QByteArray huge(LetterArchive::kMaxMemberBytes + 1, 'a');  // a small zip member
-    writeZip(folder.filePath("letters.zip"),
-             {{"B.txt", "bee"}, {"sub/A.txt", "ay"}, {"../up.txt", "x"}, {"Huge.txt", huge}});
+    writeZip(folder.filePath("letters.zip"), {{"B.txt", "bee"},
+                                              {"sub/A.txt", "ay"},
+                                              {"../up.txt", "x"},
+                                              {"/abs.txt", "x"},
+                                              {"Huge.txt", huge}});
     const LetterArchive archive(folder.filePath("letters.zip"));
-    EXPECT_EQ(archive.list().names, QStringList({"B.txt", "sub/A.txt", "../up.txt", "Huge.txt"}));
+    EXPECT_EQ(archive.list().names,
+              QStringList({"B.txt", "sub/A.txt", "../up.txt", "/abs.txt", "Huge.txt"}));
     EXPECT_TRUE(archive.list().complete);
     EXPECT_EQ(archive.read("sub/A.txt"), QByteArray("ay"));
     for (const char* unreadable :
-         {"missing.txt", "../up.txt", "/B.txt", "sub//A.txt", "sub\\A.txt", "Huge.txt"})
+         {"missing.txt", "../up.txt", "/abs.txt", "sub//A.txt", "sub\\A.txt", "Huge.txt"})
         EXPECT_EQ(archive.read(unreadable), std::nullopt) << unreadable;
     EXPECT_TRUE(QDir(folder.filePath("temp")).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
     EXPECT_FALSE(LetterArchive(folder.filePath("temp")).list().complete);
