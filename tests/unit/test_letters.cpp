@@ -60,7 +60,8 @@ TEST(LetterSet, ColoursAndCharactersAsTheFileGivesThem) {
     EXPECT_EQ(b->pixels()[1].x, 1);
     EXPECT_EQ(b->pixels()[1].color, qRgb(1, 0, 1));
     EXPECT_EQ(letters.glyph(u'>'), &letters.at(94));
-    for (const QChar none : {QChar(u'\t'), QChar(u'\x7f'), QChar(u'é'), QChar(u'Ж')})
+    for (const QChar none :
+         {QChar(u'\t'), QChar(u'\x7f'), QChar(u'\x80'), QChar(u'é'), QChar(u'Ж')})
         EXPECT_EQ(letters.glyph(none), nullptr);
     // Written out with labels of its own, it reads back the same.
     LetterSet again;

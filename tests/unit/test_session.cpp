@@ -125,8 +125,8 @@ TEST(TypedTextLog, The501stKeyWritesAndAFailedWriteKeepsEverything) {
     ASSERT_TRUE(log.write());
     EXPECT_FALSE(log.writeDue());
     EXPECT_EQ(readFile(log.path()), "ab \r\n" + QByteArray(499, 'x') + "q\r\n");
-    play(log, "s|");  // the rest of the opening follows on directly
-    EXPECT_EQ(readFile(log.path()), "ab \r\n" + QByteArray(499, 'x') + "qs\r\n");
+    play(log, "s|t|");  // the rest of the opening follows on directly, the next after a space
+    EXPECT_EQ(readFile(log.path()), "ab \r\n" + QByteArray(499, 'x') + "qs t\r\n");
 }
 
 TEST(TypedTextLog, TheFileAtTheEndAndItsName) {
