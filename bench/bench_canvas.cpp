@@ -23,6 +23,7 @@ class NoMessages final : public MessageBoxes {
   public:
     void inform(const QString&) override {}
     Answer ask(const QString&) override { return Answer::No; }
+    void notify(const QString&) override {}
 };
 
 // A picture with detail everywhere, so no copy can take a shortcut.

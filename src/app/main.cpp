@@ -1,6 +1,9 @@
 #include <QDir>
+#include <QSessionManager>
+#include <QTimer>
 #include <csignal>
 
+#include "app/EndSignals.h"
 #include "app/PictypeApplication.h"
 #include "launcher/LauncherWindow.h"
 #include "letters/LetterArchive.h"
@@ -13,6 +16,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/SdlSoundOutput.h"
 #include "session/Settings.h"
+#include "session/Storage.h"
 #include "session/TypedTextLog.h"
 #include "sound/ClickSounds.h"
 
@@ -37,8 +41,10 @@ int main(int argc, char** argv) {
 
     SdlSoundOutput sound;
     ClickSounds clicks(sound);
+    const Storage storage = Storage::forProgramFolder(folder);
     Settings settings;
-    settings.load(settingsPath(folder));
+    settings.load(isRegularFile(storage.settingsFile) ? storage.settingsFile
+                                                      : storage.shippedSettings);
     // The whole command line, as it is: a quoted path ends in a quote and is not taken.
     const QString commandLine = joinedArguments(argc, argv);
     if (endsLikePicture(commandLine)) settings.pictureFile = commandLine;
@@ -47,18 +53,30 @@ int main(int argc, char** argv) {
     const LetterArchive::Listing listing = archive.list();
     if (!listing.complete) messages.inform(QStringLiteral("Could not unzip ") + archivePath);
 
+    const QStringList leftovers = TypedTextLog::collectLeftovers(storage.textFolders);
     SystemClock clock;
-    TypedTextLog log(TypedTextLog::freeFileName(folder, clock));
+    TypedTextLog log(TypedTextLog::freeFileName(storage.textFolder, clock));
 
     QtFileDialogs fileDialogs;
     QtClipboard clipboard;
     DesktopDocumentOpener documents;
-    LauncherWindow launcher(folder, settings, archive, listing.names, log, clicks,
-                            {messages, fileDialogs, clipboard, documents});
-    // The program ends with the launcher, even if a canvas is still up.
+    LauncherWindow launcher(folder, storage.settingsFile, settings, archive, listing.names, log,
+                            clicks, {messages, fileDialogs, clipboard, documents});
+    // The program ends with the launcher.
     app.setQuitOnLastWindowClosed(false);
     QObject::connect(&launcher, &LauncherWindow::closed, &app,
                      [](int exitStatus) { QCoreApplication::exit(exitStatus); });
+    // Ended from outside, or by the end of the desktop session: nobody can be
+    // asked, so the work is written and kept, and offered at the next start.
+    EndSignals endSignals;
+    QObject::connect(&endSignals, &EndSignals::received, &app, [&launcher] {
+        launcher.endSession();
+        QCoreApplication::exit(0);
+    });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &launcher,
+                     [&launcher] { launcher.endSession(); });
     launcher.show();
+    QTimer::singleShot(0, &launcher,
+                       [&launcher, leftovers] { launcher.offerLeftovers(leftovers); });
     return app.exec();
 }

@@ -54,7 +54,23 @@ void Canvas::newLine() {
 void Canvas::placed(bool pageFull) {
     drawCursorMark();
     if (pageFull) clear();
-    if (log_.writeDue() && !log_.write()) messages_.inform(QStringLiteral("Please Close out.txt"));
+    if (log_.writeDue()) writeText();
+}
+
+void Canvas::writeText() {
+    QString reason;
+    if (log_.write(&reason)) {
+        writeFailureTold_ = false;
+        return;
+    }
+    if (writeFailureTold_) return;
+    writeFailureTold_ = true;
+    messages_.notify(
+        QStringLiteral("Your typing could not be written to %1: %2.\r\n\r\n"
+                       "You can go on typing; nothing is lost. The text is kept and written as "
+                       "soon as that works again, and when you close Pictype Viewer you can save "
+                       "it elsewhere.")
+            .arg(log_.path(), reason));
 }
 
 void Canvas::backspace() {

@@ -44,11 +44,13 @@ class Canvas {
     QString picturePath() const;
 
     // Typing. Each character that has a glyph takes the next cell; any other
-    // only takes the cursor mark away. Every 501 keys the text is written
-    // out; a failed write says "Please Close out.txt".
+    // only takes the cursor mark away. Every 501 keys the text is written out.
     void typeText(const QString& text);
     void newLine();
     void backspace();
+    // Writes the typed text out. A write that fails is told once, without
+    // stopping the typing, until one succeeds again.
+    void writeText();
 
     // The command keys and the mouse.
     void clear();
@@ -80,4 +82,5 @@ class Canvas {
     QFont timeFont_;
     QPoint timePosition_;
     QRegion changes_;
+    bool writeFailureTold_ = false;
 };

@@ -41,6 +41,10 @@ CanvasWindow::CanvasWindow(std::unique_ptr<Canvas> canvas, TypedTextLog& log, Cl
     setAttribute(Qt::WA_InputMethodEnabled);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::BlankCursor);
+    // A second after a key, not on every key: a crash loses at most that.
+    writeSoon_.setSingleShot(true);
+    writeSoon_.setInterval(1000);
+    connect(&writeSoon_, &QTimer::timeout, this, [this] { canvas_->writeText(); });
 }
 
 CanvasWindow::~CanvasWindow() = default;
@@ -59,7 +63,8 @@ void CanvasWindow::showOverScreen() {
     activateWindow();
 }
 
-void CanvasWindow::repaintChanges() {
+void CanvasWindow::afterInput() {
+    if (log_.changedSinceWrite() && !writeSoon_.isActive()) writeSoon_.start();
     const QRegion changes = canvas_->takeChanges();
     if (changes.isEmpty()) return;
     if (ratio_ == 1.0) {
@@ -85,8 +90,9 @@ void CanvasWindow::paintEvent(QPaintEvent* event) {
 }
 
 void CanvasWindow::closeEvent(QCloseEvent* event) {
-    // A text that cannot be written now stays with the log for the next opening.
+    // A text that cannot be written now stays with the log, written with the next.
     log_.closeOpening();
+    writeSoon_.stop();
     event->accept();
 }
 
@@ -131,7 +137,7 @@ void CanvasWindow::keyPressEvent(QKeyEvent* event) {
             canvas_->typeText(event->text());
             break;
     }
-    repaintChanges();
+    afterInput();
 }
 
 void CanvasWindow::stepPicture(PictureFolder::Step step) {
@@ -145,7 +151,7 @@ void CanvasWindow::keyReleaseEvent(QKeyEvent* event) {
 void CanvasWindow::inputMethodEvent(QInputMethodEvent* event) {
     // Composed characters (dead keys, input methods) arrive here only.
     canvas_->typeText(event->commitString());
-    repaintChanges();
+    afterInput();
     event->accept();
 }
 
@@ -159,7 +165,7 @@ QVariant CanvasWindow::inputMethodQuery(Qt::InputMethodQuery query) const {
 void CanvasWindow::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint())) return;
     canvas_->clear();
-    repaintChanges();
+    afterInput();
 }
 
 bool CanvasWindow::focusNextPrevChild(bool) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 #include <memory>
 
@@ -14,8 +15,8 @@ class ClickSounds;
 // Keys: Esc closes the window; F3 shows the time, F4 and F5 step through
 // the folder's pictures, F6 clears the text, the arrows pan the picture (50
 // pixels with Shift alone, else 5); Enter, Backspace and every other
-// character type. A mouse click clears the text like F6. Closing the window
-// writes out the text of this opening.
+// character type. A mouse click clears the text like F6. What is typed is
+// written out within a second, and when the window closes.
 class CanvasWindow : public QWidget {
     Q_OBJECT
 
@@ -48,11 +49,13 @@ class CanvasWindow : public QWidget {
 
   private:
     void stepPicture(PictureFolder::Step step);
-    void repaintChanges();
+    // Repaints what the canvas changed, and has the text written out soon.
+    void afterInput();
     QRectF logicalRect(const QRect& deviceRect) const;
 
     std::unique_ptr<Canvas> canvas_;
     TypedTextLog& log_;
     ClickSounds* clicks_;
     qreal ratio_;  // device pixels per logical pixel
+    QTimer writeSoon_;
 };

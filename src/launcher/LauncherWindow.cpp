@@ -4,6 +4,8 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -76,10 +78,11 @@ Widget* placed(QWidget* parent, const QString& name, const QRect& geometry, Args
 
 }  // namespace
 
-LauncherWindow::LauncherWindow(QString programFolder, Settings settings, LetterArchive archive,
-                               const QStringList& letterSets, TypedTextLog& log,
-                               ClickSounds& clicks, LauncherServices services)
+LauncherWindow::LauncherWindow(QString programFolder, QString settingsFile, Settings settings,
+                               LetterArchive archive, const QStringList& letterSets,
+                               TypedTextLog& log, ClickSounds& clicks, LauncherServices services)
     : programFolder_(std::move(programFolder)),
+      settingsFile_(std::move(settingsFile)),
       settings_(std::move(settings)),
       archive_(std::move(archive)),
       log_(log),
@@ -208,6 +211,7 @@ void LauncherWindow::openCanvas() {
         centeredButton_->isChecked() ? Placement::Centered : Placement::Tiled);
     auto* window = new CanvasWindow(std::move(canvas), log_,
                                     tinksBox_->checkState() != Qt::Unchecked ? &clicks_ : nullptr);
+    canvas_ = window;
     // The picture shown last is the one remembered.
     connect(window, &CanvasWindow::pictureChanged, this,
             [this](const QString& path) { settings_.pictureFile = path; });
@@ -240,46 +244,93 @@ void LauncherWindow::openHelp() {
 }
 
 bool LauncherWindow::settleTypedText() {
-    const TypedTextLog::FileState state = log_.fileState();
-    if (state == TypedTextLog::FileState::Absent) return true;
-    if (state == TypedTextLog::FileState::HoldsText &&
-        services_.messages.ask(QStringLiteral("Do you want to save your work? \r\n\r\n"
-                                              "Clicking No will delete the temporary file.")) ==
-            MessageBoxes::Answer::Yes)
-        return saveTypedText();
+    if (!log_.text().isEmpty()) {
+        switch (
+            services_.messages.ask(QStringLiteral("Do you want to save your work? \r\n\r\n"
+                                                  "Clicking No will delete the temporary file."))) {
+            case MessageBoxes::Answer::Yes:
+                return saveTypedText();
+            case MessageBoxes::Answer::Dismissed:
+                return false;
+            case MessageBoxes::Answer::No:
+                break;
+        }
+    }
     // Nothing typed, or the user said No.
     if (!log_.remove())
         services_.messages.inform(QStringLiteral("Could not delete ") + log_.path());
     return true;
 }
 
-bool LauncherWindow::saveTypedText() {
+template <typename Write>
+bool LauncherWindow::saveNewFile(Write write) {
     const QString target = services_.fileDialogs.saveFile(QStringLiteral("Text (*.txt)"));
-    if (target == log_.path()) return true;
+    if (target.isEmpty()) return false;
+    QString reason;
+    if (write(target, &reason)) return true;
+    // Never over another file: the user's existing file must survive.
+    if (QFileInfo::exists(target))
+        services_.messages.inform(QStringLiteral("Pick a file name that doesn't exist"));
+    else
+        services_.messages.inform(QStringLiteral("Could not save %1: %2.").arg(target, reason));
+    return false;
+}
+
+bool LauncherWindow::saveTypedText() {
     // The user asked to save: cancelling the dialog must not throw the work
     // away. The launcher stays open and the next close asks again.
-    if (target.isEmpty()) return false;
-    // Never over another file: the user's existing file must survive, and
-    // the close waits until a free name is picked.
-    if (!log_.moveTo(target)) {
-        services_.messages.inform(QStringLiteral("Pick a file name that doesn't exist"));
-        return false;
+    return saveNewFile([this](const QString& target, QString* reason) {
+        // The typed-text file itself: kept where it is, written up to date.
+        if (target == log_.path()) return log_.write(reason);
+        return log_.saveAs(target, reason);
+    });
+}
+
+void LauncherWindow::offerLeftovers(const QStringList& files) {
+    for (const QString& file : files) {
+        const QByteArray text = [&file] {
+            QFile leftover(file);
+            return leftover.open(QIODevice::ReadOnly) ? leftover.readAll() : QByteArray();
+        }();
+        const MessageBoxes::Answer answer = services_.messages.ask(
+            QStringLiteral("Text typed in an earlier session was not saved: %1 characters."
+                           "\r\n\r\nDo you want to save it? Clicking No will delete it.")
+                .arg(text.size() - 2));
+        if (answer == MessageBoxes::Answer::No) QFile::remove(file);
+        if (answer != MessageBoxes::Answer::Yes) continue;
+        if (saveNewFile([&text](const QString& target, QString* reason) {
+                return writeNewFile(target, text, reason);
+            }))
+            QFile::remove(file);
     }
-    return true;
+}
+
+bool LauncherWindow::saveSettings() {
+    settings_.centered = centeredButton_->isChecked();
+    settings_.tinks = tinksBox_->checkState();
+    return settings_.save(settingsFile_);
+}
+
+void LauncherWindow::endSession() {
+    ending_ = true;
+    if (canvas_) canvas_->close();
+    saveSettings();
 }
 
 void LauncherWindow::closeEvent(QCloseEvent* event) {
-    if (!settleTypedText()) {
+    // The canvas goes first, as with Esc, so that its text is in the file.
+    if (canvas_) canvas_->close();
+    if (!ending_ && !settleTypedText()) {
         event->ignore();
         return;
     }
-    settings_.centered = centeredButton_->isChecked();
-    settings_.tinks = tinksBox_->checkState();
-    const QString path = settingsPath(programFolder_);
-    const bool saved = settings_.save(path);
-    if (!saved) services_.messages.inform(QStringLiteral("Could not write ") + path);
+    int status = 0;
+    if (!ending_ && !saveSettings()) {
+        services_.messages.inform(QStringLiteral("Could not write ") + settingsFile_);
+        status = 1;
+    }
     event->accept();
-    emit closed(saved ? 0 : 1);
+    emit closed(status);
 }
 
 void LauncherWindow::dragEnterEvent(QDragEnterEvent* event) {

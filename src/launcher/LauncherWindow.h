@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -13,6 +14,7 @@ class QListWidget;
 class QMimeData;
 class QPushButton;
 class QRadioButton;
+class CanvasWindow;
 class Clipboard;
 class ClickSounds;
 class DocumentOpener;
@@ -38,9 +40,10 @@ class LauncherWindow : public QWidget {
     Q_OBJECT
 
   public:
-    LauncherWindow(QString programFolder, Settings settings, LetterArchive archive,
-                   const QStringList& letterSets, TypedTextLog& log, ClickSounds& clicks,
-                   LauncherServices services);
+    // `settingsFile` is where the settings are written at the close.
+    LauncherWindow(QString programFolder, QString settingsFile, Settings settings,
+                   LetterArchive archive, const QStringList& letterSets, TypedTextLog& log,
+                   ClickSounds& clicks, LauncherServices services);
 
     const Settings& settings() const { return settings_; }
 
@@ -53,6 +56,12 @@ class LauncherWindow : public QWidget {
     // A click on the picture's path shows it again after Start cleared it.
     void showPicturePath();
     void dropPicture(const QMimeData* data);
+    // Offers the typed-text files of earlier runs, one at a time: Yes saves
+    // one, No deletes it, a dismissed question keeps it for the next start.
+    void offerLeftovers(const QStringList& files);
+    // The session or the process ends and nobody can be asked: the canvas's
+    // text is written out, the typed-text file kept and the settings written.
+    void endSession();
 
   signals:
     // The launcher has closed: the program ends, with this exit status.
@@ -73,14 +82,23 @@ class LauncherWindow : public QWidget {
     // must stay open.
     bool settleTypedText();
     bool saveTypedText();
+    bool saveSettings();
+    // Asks for a new file's name and writes it with `write`, never over an
+    // existing file; false when it was not written (cancelled, or the name
+    // taken: the user is told).
+    template <typename Write>
+    bool saveNewFile(Write write);
 
     QString programFolder_;
+    QString settingsFile_;
     Settings settings_;
     LetterArchive archive_;
     LetterSet letters_;
     TypedTextLog& log_;
     ClickSounds& clicks_;
     LauncherServices services_;
+    QPointer<CanvasWindow> canvas_;
+    bool ending_ = false;
 
     QPushButton* startButton_;
     QPushButton* pictureButton_;

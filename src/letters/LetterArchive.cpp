@@ -118,10 +118,17 @@ bool LetterArchive::extract(const QString& member, const QString& folder) const 
 
 std::optional<QByteArray> LetterArchive::read(const QString& member) const {
     // A folder of our own, readable only by us, so nobody else can plant a
-    // link where the member lands or swap the file before it is read.
-    QByteArray privateFolder = QFile::encodeName(joinPath(tempFolder(), "pictype-XXXXXX"));
-    if (::mkdtemp(privateFolder.data()) == nullptr) return std::nullopt;
-    const QString folder = QFile::decodeName(privateFolder);
+    // link where the member lands or swap the file before it is read; in
+    // the first temporary folder that takes one.
+    QString folder;
+    for (const QString& candidate : tempFolders()) {
+        QByteArray made = QFile::encodeName(joinPath(candidate, "pictype-XXXXXX"));
+        if (::mkdtemp(made.data()) != nullptr) {
+            folder = QFile::decodeName(made);
+            break;
+        }
+    }
+    if (folder.isEmpty()) return std::nullopt;
     std::optional<QByteArray> content;
     if (extract(member, folder)) {
         QFile file(joinPath(folder, member));

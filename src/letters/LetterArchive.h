@@ -29,7 +29,7 @@ class LetterArchive {
     bool extract(const QString& member, const QString& folder) const;
 
     // The content of one member, unpacked through a private folder made for
-    // it in the temporary folder and removed at once. nullopt when it cannot
+    // it in a temporary folder and removed at once. nullopt when it cannot
     // be had.
     std::optional<QByteArray> read(const QString& member) const;
 

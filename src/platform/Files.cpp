@@ -1,7 +1,6 @@
 #include "platform/Files.h"
 
 #include <fcntl.h>
-#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,9 +8,42 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QStringList>
+#include <QTemporaryFile>
 #include <cerrno>
+#include <cstring>
+
+namespace {
+
+// A failed write's cause as a person would put it.
+QString reasonFor(int error) {
+    switch (error) {
+        case ENOSPC:
+        case EDQUOT:
+        case EFBIG:
+            return QStringLiteral("the disk is full");
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return QStringLiteral("there is no permission to write there");
+        default:
+            return QString::fromLocal8Bit(std::strerror(error));
+    }
+}
+
+// Writes everything to `fd`, makes it durable and closes it; on failure the
+// reason is kept and the file at `path` removed.
+bool finishFile(int fd, const QByteArray& path, const QByteArray& data, QString* reason) {
+    int error = 0;
+    if (!writeAll(fd, data.constData(), static_cast<size_t>(data.size())) || ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && error == 0) error = errno;
+    if (error == 0) return true;
+    if (reason) *reason = reasonFor(error);
+    ::unlink(path.constData());
+    return false;
+}
+
+}  // namespace
 
 QString programFolder() {
     return QCoreApplication::applicationDirPath();
@@ -38,12 +70,18 @@ bool isRegularFile(const QString& path) {
     return info.exists() && info.isFile();
 }
 
-QString tempFolder() {
-    const QString temp = qEnvironmentVariable("TEMP");
-    if (!temp.isEmpty()) return temp;
-    const QString tmpdir = qEnvironmentVariable("TMPDIR");
-    if (!tmpdir.isEmpty()) return tmpdir;
-    return QStringLiteral("/tmp");
+bool isWritableFolder(const QString& folder) {
+    QTemporaryFile probe(joinPath(folder, QStringLiteral(".pictype-XXXXXX")));
+    return probe.open();
+}
+
+QStringList tempFolders() {
+    QStringList folders;
+    for (const char* variable : {"TEMP", "TMPDIR"}) {
+        const QString folder = qEnvironmentVariable(variable);
+        if (!folder.isEmpty()) folders << folder;
+    }
+    return folders << QStringLiteral("/tmp");
 }
 
 QString joinedArguments(int argc, char** argv) {
@@ -52,16 +90,38 @@ QString joinedArguments(int argc, char** argv) {
     return args.join(QLatin1Char(' '));
 }
 
-bool writeFileWhole(const QString& path, const QByteArray& data) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    // commit() renames even when its own final flush came up short (a full
-    // disk), so every byte must be out before it is called.
-    if (file.write(data) != data.size() || !file.flush()) {
-        file.cancelWriting();
+bool writeFileWhole(const QString& path, const QByteArray& data, QString* reason) {
+    const QByteArray target = QFile::encodeName(path);
+    QByteArray sibling = target + ".XXXXXX";
+    const int fd = ::mkstemp(sibling.data());
+    if (fd < 0) {
+        if (reason) *reason = reasonFor(errno);
         return false;
     }
-    return file.commit();
+    // The file keeps its permissions; a new one gets the usual ones, not
+    // mkstemp's private ones.
+    struct stat existing {};
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd,
+             ::stat(target.constData(), &existing) == 0 ? existing.st_mode & 07777 : 0666 & ~mask);
+    if (!finishFile(fd, sibling, data, reason)) return false;
+    if (::rename(sibling.constData(), target.constData()) != 0) {
+        if (reason) *reason = reasonFor(errno);
+        ::unlink(sibling.constData());
+        return false;
+    }
+    return true;
+}
+
+bool writeNewFile(const QString& path, const QByteArray& data, QString* reason) {
+    const QByteArray target = QFile::encodeName(path);
+    const int fd = ::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        if (reason) *reason = reasonFor(errno);
+        return false;
+    }
+    return finishFile(fd, target, data, reason);
 }
 
 bool writeAll(int fd, const char* data, size_t size) {
@@ -72,71 +132,6 @@ bool writeAll(int fd, const char* data, size_t size) {
             return false;
         }
         done += static_cast<size_t>(put);
-    }
-    return true;
-}
-
-namespace {
-
-// Copies source to a new file at target (which must not exist yet), for a
-// move across file systems. The partial copy is removed on failure.
-bool copyToNewFile(const QByteArray& source, const QByteArray& target) {
-    const int in = ::open(source.constData(), O_RDONLY | O_CLOEXEC);
-    if (in < 0) return false;
-    struct stat st {};
-    ::fstat(in, &st);
-    const int out =
-        ::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, st.st_mode & 07777);
-    if (out < 0) {
-        ::close(in);
-        return false;
-    }
-    bool ok = true;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = ::read(in, buffer, sizeof buffer);
-        if (got == 0) break;
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            ok = false;
-            break;
-        }
-        if (!writeAll(out, buffer, static_cast<size_t>(got))) {
-            ok = false;
-            break;
-        }
-    }
-    ok = ::fsync(out) == 0 && ok;
-    ok = ::close(out) == 0 && ok;
-    ::close(in);
-    if (!ok) ::unlink(target.constData());
-    return ok;
-}
-
-}  // namespace
-
-bool moveWithoutReplacing(const QString& source, const QString& target) {
-    if (target.isEmpty()) return false;
-    const QByteArray from = QFile::encodeName(source);
-    const QByteArray to = QFile::encodeName(target);
-    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
-        return true;
-    if (errno == EEXIST) return false;
-    if (errno == EINVAL || errno == ENOSYS) {
-        // The file system cannot rename without replacing: a hard link fails
-        // on an existing name just the same.
-        if (::link(from.constData(), to.constData()) == 0) {
-            ::unlink(from.constData());
-            return true;
-        }
-        if (errno != EXDEV && errno != EPERM) return false;
-    } else if (errno != EXDEV) {
-        return false;
-    }
-    if (!copyToNewFile(from, to)) return false;
-    if (::unlink(from.constData()) != 0) {
-        ::unlink(to.constData());
-        return false;
     }
     return true;
 }

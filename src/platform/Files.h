@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <cstddef>
 
 // Files and folders as the program sees them.
@@ -19,23 +20,27 @@ QString findFileAnyCase(const QString& folder, const QString& name);
 // True when `path` names an existing regular file (not a folder).
 bool isRegularFile(const QString& path);
 
-// The value of TEMP when set and not empty; otherwise the platform's
-// temporary folder (TMPDIR, then /tmp).
-QString tempFolder();
+// True when a file can be made in `folder`: tried, not guessed from its
+// permissions, which say nothing of a read-only disk.
+bool isWritableFolder(const QString& folder);
+
+// Where temporary files may go, best first: TEMP, then TMPDIR, each when set
+// and not empty, then /tmp.
+QStringList tempFolders();
 
 // The program's arguments joined by single spaces.
 QString joinedArguments(int argc, char** argv);
 
 // Replaces `path` whole with `data`: written to a sibling file and renamed
 // over the old one, so a crash or a full disk never leaves a half-written
-// file. Returns false (and leaves the old file untouched) on any failure.
-bool writeFileWhole(const QString& path, const QByteArray& data);
+// file. On failure the old file is left as it was, false is returned and
+// `reason` says why in plain words.
+bool writeFileWhole(const QString& path, const QByteArray& data, QString* reason = nullptr);
+
+// Writes `data` to a new file at `path`, never over an existing one. On
+// failure nothing is left behind, false is returned and `reason` says why.
+bool writeNewFile(const QString& path, const QByteArray& data, QString* reason = nullptr);
 
 // Writes all `size` bytes to an open file descriptor, carrying on after
 // interrupted or partial writes. Returns false on the first real error.
 bool writeAll(int fd, const char* data, size_t size);
-
-// Moves a file to `target` without ever replacing an existing file, also
-// across file systems. Returns false and leaves both files as they were on
-// failure.
-bool moveWithoutReplacing(const QString& source, const QString& target);

@@ -44,7 +44,7 @@ QByteArray Settings::format() const {
 
 void Settings::load(const QString& path) {
     QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) parse(file.readAll());
+    if (isRegularFile(path) && file.open(QIODevice::ReadOnly)) parse(file.readAll());
 }
 
 bool Settings::save(const QString& path) const {

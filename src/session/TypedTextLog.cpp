@@ -1,38 +1,42 @@
 #include "session/TypedTextLog.h"
 
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <optional>
+#include <QRegularExpression>
+#include <QStandardPaths>
 
 #include "platform/Clock.h"
 #include "platform/Files.h"
 
 namespace {
 
-const QByteArray kLineEnd = QByteArrayLiteral("\r\n");
 const QString kEnter = QStringLiteral(" \r\n");
-
-// The written text: the file without its final line end. No file yet means
-// no text yet; a file that cannot be read, or is too short to end in a line
-// end, holds no text that could be trusted.
-std::optional<QByteArray> readWrittenText(const QString& path) {
-    if (!isRegularFile(path)) return QByteArray();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError || content.size() < kLineEnd.size())
-        return std::nullopt;
-    content.chop(kLineEnd.size());
-    return content;
-}
+const QByteArray kLineEnd = QByteArrayLiteral("\r\n");
 
 // Whether a text ends where the next opening's text may follow without a space.
-template <typename Text>
-bool endsOpenly(const Text& text) {
+bool endsOpenly(const QString& text) {
     return text.isEmpty() || text.back() == u' ' || text.back() == u'\n';
 }
 
+// The lock of a typed-text file, among the user's runtime files.
+std::unique_ptr<QLockFile> lockFor(const QString& path) {
+    const QString folder = joinPath(
+        QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation), "pictype-viewer");
+    QDir().mkpath(folder);
+    const QByteArray key = QCryptographicHash::hash(QFileInfo(path).absoluteFilePath().toUtf8(),
+                                                    QCryptographicHash::Sha1);
+    return std::make_unique<QLockFile>(joinPath(folder, key.toHex() + ".lock"));
+}
+
 }  // namespace
+
+TypedTextLog::TypedTextLog(QString path) : path_(std::move(path)), lock_(lockFor(path_)) {
+    lock_->tryLock(0);
+}
+
+TypedTextLog::~TypedTextLog() = default;
 
 QString TypedTextLog::freeFileName(const QString& folder, Clock& clock) {
     QString candidate;
@@ -45,66 +49,88 @@ QString TypedTextLog::freeFileName(const QString& folder, Clock& clock) {
     return candidate;
 }
 
-void TypedTextLog::type(QChar character) {
-    pending_ += character;
+QStringList TypedTextLog::collectLeftovers(const QStringList& folders) {
+    static const QRegularExpression name(QStringLiteral("^~-?[0-9]+$"));
+    QStringList leftovers;
+    for (const QString& folder : folders) {
+        for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden)) {
+            if (!name.match(file.fileName()).hasMatch()) continue;
+            const std::unique_ptr<QLockFile> lock = lockFor(file.filePath());
+            if (!lock->tryLock(0)) continue;  // a running copy's
+            if (file.size() > kLineEnd.size())
+                leftovers << file.filePath();
+            else
+                QFile::remove(file.filePath());
+        }
+    }
+    return leftovers;
+}
+
+void TypedTextLog::startOpening() {
+    if (inOpening_) return;
+    inOpening_ = true;
+    if (!endsOpenly(text_)) {
+        // The joining space is the file's; a clipboard that took everything
+        // before it does not start with it.
+        if (clipboardStart_ == text_.size()) ++clipboardStart_;
+        text_ += u' ';
+        changed_ = true;
+    }
+    openingStart_ = text_.size();
+}
+
+void TypedTextLog::typed(const QString& text) {
+    startOpening();
+    text_ += text;
+    changed_ = true;
     ++keysSinceWrite_;
+}
+
+void TypedTextLog::type(QChar character) {
+    typed(QString(character));
 }
 
 void TypedTextLog::typeLineEnd() {
-    pending_ += kEnter;
-    ++keysSinceWrite_;
+    typed(kEnter);
 }
 
 void TypedTextLog::eraseLast() {
-    if (!pending_.isEmpty() && !pending_.endsWith(QLatin1Char('\n')))
-        pending_.chop(1);
-    else if (pending_.size() > 2)
-        pending_.chop(kEnter.size());
+    const qsizetype typedNow = text_.size() - openingStart_;
+    if (!inOpening_ || typedNow == 0) return;
+    if (!text_.endsWith(QLatin1Char('\n')))
+        text_.chop(1);
+    else if (typedNow > 2)
+        text_.chop(kEnter.size());
+    changed_ = true;
 }
 
-bool TypedTextLog::writeOut(bool startsOpening) const {
-    const std::optional<QByteArray> written = readWrittenText(path_);
-    if (!written) return false;
-    // Built in one buffer: the file may be large, and every key since the
-    // last write waits for it.
-    QByteArray content;
-    content.reserve(written->size() + 1 + pending_.size() + kLineEnd.size());
-    content += *written;
-    if (startsOpening && !endsOpenly(*written)) content += ' ';
+bool TypedTextLog::write(QString* reason) {
+    if (!changed_) return true;
     // Typed characters are 32 to 126: the same bytes in every 8-bit code page.
-    content += pending_.toLatin1();
-    content += kLineEnd;
-    return writeFileWhole(path_, content);
-}
-
-bool TypedTextLog::write() {
-    if (!writeOut(false)) return false;
+    if (!writeFileWhole(path_, text_.toLatin1() + kLineEnd, reason)) return false;
+    changed_ = false;
     keysSinceWrite_ = 0;
-    clipboardText_ += std::exchange(pending_, QString());
-    wroteThisOpening_ = true;
     return true;
 }
 
-bool TypedTextLog::closeOpening() {
-    const bool newOpening = !wroteThisOpening_;
-    if (!writeOut(newOpening)) return false;
-    keysSinceWrite_ = 0;
-    if (newOpening && !endsOpenly(clipboardText_)) clipboardText_ += u' ';
-    clipboardText_ += std::exchange(pending_, QString());
-    wroteThisOpening_ = false;
-    return true;
+bool TypedTextLog::closeOpening(QString* reason) {
+    startOpening();
+    inOpening_ = false;
+    return write(reason);
 }
 
-TypedTextLog::FileState TypedTextLog::fileState() const {
-    if (!isRegularFile(path_)) return FileState::Absent;
-    // A file of its final line end alone holds nothing typed.
-    return QFileInfo(path_).size() == kLineEnd.size() ? FileState::Empty : FileState::HoldsText;
+QString TypedTextLog::takeClipboardText() {
+    const QString taken = clipboardText();
+    clipboardStart_ = text_.size();
+    return taken;
+}
+
+bool TypedTextLog::saveAs(const QString& target, QString* reason) {
+    if (!writeNewFile(target, text_.toLatin1() + kLineEnd, reason)) return false;
+    remove();
+    return true;
 }
 
 bool TypedTextLog::remove() const {
-    return QFile::remove(path_);
-}
-
-bool TypedTextLog::moveTo(const QString& target) const {
-    return moveWithoutReplacing(path_, target);
+    return QFile::remove(path_) || !QFileInfo::exists(path_);
 }

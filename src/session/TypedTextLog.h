@@ -1,71 +1,79 @@
 #pragma once
 
+#include <QLockFile>
 #include <QString>
-#include <utility>
+#include <QStringList>
+#include <memory>
 
 class Clock;
 
-// Everything typed on the canvas, kept in a temporary text file "~<number>"
-// in the program folder and in the text waiting for the clipboard.
+// Everything typed on the canvas in this run, kept in a typed-text file
+// "~<number>" and handed to the clipboard.
 //
-// Typed characters collect in memory and are written out every 501 keys
-// and whenever the canvas closes (an "opening" of the canvas ends). The file
-// holds the text followed by exactly one final CR LF; each Enter is written
-// as a space and CR LF, and the texts of two openings are joined by one
-// space unless the earlier one ended in a space or a line end. Every write
-// replaces the file whole through a sibling file and a rename, so a crash or
-// a full disk mid-write leaves the previous content as it was.
+// The file holds the text followed by one final CR LF; each Enter is a
+// space and CR LF, and the texts of two openings of the canvas are joined by
+// one space unless the earlier one ended in a space or a line end. Each write
+// replaces the file whole, so a crash or a full disk mid-write leaves the
+// previous content; the text itself stays in memory until a write succeeds.
+// While the log lives, its file is locked against other copies of the
+// program, which would otherwise take it for one left by a crash.
 class TypedTextLog {
   public:
     // Keys typed since the last write after which the next key writes.
     static constexpr int kKeysPerWrite = 500;
 
-    explicit TypedTextLog(QString path) : path_(std::move(path)) {}
+    explicit TypedTextLog(QString path);
+    ~TypedTextLog();
 
     // A file name in `folder` that no file has yet: "~" and the uptime in
     // milliseconds, tried again after 2 ms while the name is taken (at most
     // 100 times; then the last name tried).
     static QString freeFileName(const QString& folder, Clock& clock);
 
+    // The typed-text files left in these folders by runs that ended without
+    // closing: those no running copy holds. Files that hold no text are
+    // removed on the way.
+    static QStringList collectLeftovers(const QStringList& folders);
+
     const QString& path() const { return path_; }
+    // Everything typed in this run, as the file holds it but its final line end.
+    const QString& text() const { return text_; }
 
     // Typing: a character, an Enter, and a Backspace, which takes back the
-    // last character or the last Enter not yet written out.
+    // last character or the last Enter of this opening of the canvas.
     void type(QChar character);
     void typeLineEnd();
     void eraseLast();
 
-    // The text not yet written out.
-    const QString& pending() const { return pending_; }
+    // Text typed or taken back since the last write.
+    bool changedSinceWrite() const { return changed_; }
     bool writeDue() const { return keysSinceWrite_ > kKeysPerWrite; }
-    // Writes the pending text out in the middle of an opening. On failure
-    // everything is kept, the write stays due, and false is returned.
-    bool write();
-    // Writes out what is left at the end of an opening of the canvas. On
-    // failure the text is kept for the next opening to carry on.
-    bool closeOpening();
+    // Writes the file when the text changed. On failure the text is kept,
+    // the write stays due, and `reason` says why.
+    bool write(QString* reason = nullptr);
+    // Ends an opening of the canvas and writes.
+    bool closeOpening(QString* reason = nullptr);
 
-    // The text written out since the clipboard last took it.
-    const QString& clipboardText() const { return clipboardText_; }
-    QString takeClipboardText() { return std::exchange(clipboardText_, QString()); }
+    // The text since the clipboard last took it.
+    QString clipboardText() const { return text_.mid(clipboardStart_); }
+    QString takeClipboardText();
 
-    // The file at the end of the run.
-    enum class FileState { Absent, Empty, HoldsText };
-    FileState fileState() const;
+    // Saves the text as a new file at `target` (never over an existing one)
+    // and removes the log's own file.
+    bool saveAs(const QString& target, QString* reason = nullptr);
+    // Removes the log's file; true when it is gone.
     bool remove() const;
-    // Moves the file to `target`, never over an existing file.
-    bool moveTo(const QString& target) const;
 
   private:
-    // Adds the pending text to the file, after the space that joins it to
-    // an earlier opening's text when it starts an opening.
-    bool writeOut(bool startsOpening) const;
+    void startOpening();
+    void typed(const QString& text);
 
     QString path_;
-    QString pending_;
-    QString clipboardText_;
+    std::unique_ptr<QLockFile> lock_;
+    QString text_;
+    qsizetype openingStart_ = 0;    // Backspace stops here
+    qsizetype clipboardStart_ = 0;  // the clipboard's text begins here
+    bool inOpening_ = false;
+    bool changed_ = false;
     int keysSinceWrite_ = 0;
-    // Part of this opening's text is already written: its rest follows on
-    // without the space that joins openings.
-    bool wroteThisOpening_ = false;
 };

@@ -9,8 +9,8 @@ TIMEOUT=${E2E_TIMEOUT:-20}
 
 fail() {
   echo "[$NAME] FAIL: $*" >&2
-  import -window root "$WORK/failure.png" 2>/dev/null && echo "[$NAME] kept $WORK" >&2
-  KEEP=1
+  import -window root "$WORK/failure.png" 2>/dev/null
+  touch "$WORK/kept" && echo "[$NAME] kept $WORK" >&2
   exit 1
 }
 
@@ -18,7 +18,7 @@ cleanup() {
   local status=$?
   [[ -n ${PROGRAM_PID:-} ]] && kill -9 "$PROGRAM_PID" 2>/dev/null
   [[ -n ${XVFB_PID:-} ]] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
-  [[ -z ${KEEP:-} ]] && rm -rf "$WORK"
+  [[ -e $WORK/kept ]] || rm -rf "$WORK"
   exit "$status"
 }
 

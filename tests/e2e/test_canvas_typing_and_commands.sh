@@ -34,6 +34,7 @@ kill -9 "$PROGRAM_PID"
 wait_exit
 QT_SCALE_FACTOR=2 start_program "$WORK/pictures/big.bmp"
 wait_launcher
+answer n  # the text left by the killed run
 click_start
 wait_screen region 1000 700 24 68 1000 700
 type_text 'Hi!'

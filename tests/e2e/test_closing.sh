@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Closing with typed text: Append to Clipboard hands it to the real X
-# clipboard after what another program left there; closing asks whether to
-# save; the save dialog refuses an existing name, leaving both files as they
-# were; a new name gets exactly the typed text and no typed-text file is left.
+# clipboard after what another program left there; closing the launcher with
+# the canvas up closes the canvas first and asks whether to save, and Esc on
+# that question keeps everything; the save dialog refuses an existing name,
+# leaving both files as they were; a new name gets exactly the typed text and
+# no typed-text file is left.
 source "$(dirname "$0")/lib.sh"
 setup
 use_test_letters
@@ -22,6 +24,14 @@ expect_bytes "$(text_file)" "$work"
 click_in "$LAUNCHER" 72 156  # Append to Clipboard
 clipboard_holds() { [[ $(xclip -o -selection clipboard 2>/dev/null) == "$1" ]]; }
 wait_for "the text on the clipboard" clipboard_holds $'abc Hi there \r\nBye'
+click_start
+wait_screen region 1000 700 24 68 1000 700
+type_text 'more'
+wait_screen glyphs more 0 0
+close_window "$LAUNCHER"  # with the canvas up
+answer Escape
+work='Hi there \r\nBye more\r\n'
+expect_bytes "$(text_file)" "$work"
 save_as() {
   close_window "$LAUNCHER"
   answer y

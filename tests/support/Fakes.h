@@ -24,7 +24,9 @@ T nextOf(std::deque<T>& script, T otherwise = T()) {
 struct FakeMessageBoxes : MessageBoxes {
     void inform(const QString& text) override { shown << text; }
     Answer ask(const QString& text) override { return inform(text), nextOf(answers, Answer::No); }
-    QStringList shown;
+    void notify(const QString& text) override { notified << text; }
+    QStringList shown;     // informed and asked
+    QStringList notified;  // shown without stopping the typing
     std::deque<Answer> answers;
 };
 

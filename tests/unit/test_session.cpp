@@ -2,12 +2,14 @@
 #include <sys/resource.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtEndian>
 
 #include "platform/FieldReader.h"
 #include "session/Settings.h"
+#include "session/Storage.h"
 #include "session/TypedTextLog.h"
 #include "sound/ClickSounds.h"
 #include "support/Fakes.h"
@@ -92,7 +94,8 @@ TEST(TypedTextLog, OpeningsJoinWithOneSpaceAndEnterIsASpaceAndALineEnd) {
         {"ab\n|cd|", "ab \r\ncd\r\n", "ab \r\ncd"},
         {"ab|||", "ab \r\n", "ab "},  // an empty opening after text adds one space
         {"ab \b|", "ab\r\n", "ab"},
-        {"a\n\b\bz|", "z\r\n", "z"},  // Backspace takes back a whole Enter
+        {"a\n\b\bz|", "z\r\n", "z"},           // Backspace takes back a whole Enter
+        {"ab|c\b\b\bd|", "ab d\r\n", "ab d"},  // but not an earlier opening's text
         {"\b|x|", "x\r\n", "x"},
     };
     for (const auto& row : rows) {
@@ -105,10 +108,12 @@ TEST(TypedTextLog, OpeningsJoinWithOneSpaceAndEnterIsASpaceAndALineEnd) {
     }
 }
 
-TEST(TypedTextLog, The501stKeyWritesAndAFailedWriteKeepsEverything) {
+TEST(TypedTextLog, WritesKeepTheFileExactlyTheTextTypedAndAFailedOneKeepsEverything) {
     QTemporaryDir folder;
     TypedTextLog log(folder.filePath("~1"));
-    play(log, "ab\n|" + QString(499, u'x') + u'\n' + u'\b');  // Backspace counts for nothing
+    play(log, "ab|");
+    EXPECT_EQ(log.takeClipboardText(), "ab");
+    play(log, QString(499, u'x') + u'\n' + u'\b');  // Backspace counts for nothing
     EXPECT_FALSE(log.writeDue());
     play(log, "q");
     ASSERT_TRUE(log.writeDue());
@@ -116,42 +121,67 @@ TEST(TypedTextLog, The501stKeyWritesAndAFailedWriteKeepsEverything) {
     getrlimit(RLIMIT_FSIZE, &limit);
     const rlimit fullDisk{100, limit.rlim_max};
     setrlimit(RLIMIT_FSIZE, &fullDisk);
-    EXPECT_FALSE(log.write());
-    EXPECT_FALSE(log.closeOpening());
+    QString reason;
+    EXPECT_FALSE(log.write(&reason));
     setrlimit(RLIMIT_FSIZE, &limit);
-    EXPECT_EQ(readFile(log.path()), "ab \r\n\r\n");  // as it was
+    EXPECT_EQ(reason, "the disk is full");
+    EXPECT_EQ(readFile(log.path()), "ab\r\n");  // as it was
     EXPECT_TRUE(log.writeDue());
-    EXPECT_EQ(log.clipboardText(), "ab \r\n");
-    ASSERT_TRUE(log.write());
+    ASSERT_TRUE(log.write());  // the first write of an opening joins it with a space
     EXPECT_FALSE(log.writeDue());
-    EXPECT_EQ(readFile(log.path()), "ab \r\n" + QByteArray(499, 'x') + "q\r\n");
-    play(log, "s|t|");  // the rest of the opening follows on directly, the next after a space
-    EXPECT_EQ(readFile(log.path()), "ab \r\n" + QByteArray(499, 'x') + "qs t\r\n");
+    EXPECT_EQ(readFile(log.path()), "ab " + QByteArray(499, 'x') + "q\r\n");
+    play(log, "\b\bs|t|");  // taken back after a write: gone at the next
+    EXPECT_EQ(readFile(log.path()), "ab " + QByteArray(498, 'x') + "s t\r\n");
+    EXPECT_EQ(log.clipboardText(), QString(498, u'x') + "s t");  // no leading space
 }
 
-TEST(TypedTextLog, TheFileAtTheEndAndItsName) {
+TEST(TypedTextLog, SavedNeverOverAnotherFileAndNamedAfterTheUptime) {
     QTemporaryDir folder;
     TypedTextLog log(folder.filePath("~1"));
-    EXPECT_EQ(log.fileState(), TypedTextLog::FileState::Absent);
-    play(log, "|");
-    EXPECT_EQ(log.fileState(), TypedTextLog::FileState::Empty);
     play(log, "hi|");
-    EXPECT_EQ(log.fileState(), TypedTextLog::FileState::HoldsText);
     writeFile(folder.filePath("taken.txt"), "mine");
-    EXPECT_FALSE(log.moveTo(folder.filePath("taken.txt")));
+    EXPECT_FALSE(log.saveAs(folder.filePath("taken.txt")));
     EXPECT_EQ(readFile(folder.filePath("taken.txt")), "mine");
-    // Saved on another file system (a memory one), the file is copied over.
+    // Saved on another file system (a memory one) as on this one.
     QTemporaryDir other("/dev/shm/pictype-XXXXXX");
     const QString saved = other.isValid() ? other.filePath("saved") : folder.filePath("saved");
-    EXPECT_TRUE(log.moveTo(saved));
+    EXPECT_TRUE(log.saveAs(saved));
     EXPECT_EQ(readFile(saved), "hi\r\n");
-    EXPECT_EQ(log.fileState(), TypedTextLog::FileState::Absent);
+    EXPECT_FALSE(QFile::exists(log.path()));
 
     writeFile(folder.filePath("~-5"), "");
     writeFile(folder.filePath("~7"), "");
     FakeClock clock;
     clock.script = {-5, 7, 7};  // then 1000 and 2 ms more for each wait
     EXPECT_EQ(TypedTextLog::freeFileName(folder.path() + "/", clock), folder.filePath("~1006"));
+}
+
+TEST(TypedTextLog, LeftoversAreTheFilesOfEndedRunsThatHoldText) {
+    QTemporaryDir program, state;
+    writeFile(program.filePath("~1"), "old text\r\n");
+    writeFile(program.filePath("~2"), "\r\n");
+    writeFile(program.filePath("~x"), "not ours\r\n");
+    writeFile(state.filePath("~-3"), "older\r\n");
+    TypedTextLog running(state.filePath("~4"));  // a copy of the program still running
+    play(running, "now|");
+    EXPECT_EQ(TypedTextLog::collectLeftovers({program.path(), state.path()}),
+              QStringList({program.filePath("~1"), state.filePath("~-3")}));
+    EXPECT_FALSE(QFile::exists(program.filePath("~2")));  // it held nothing
+}
+
+TEST(Storage, AProgramFolderThatCannotBeWrittenLeavesEverythingToTheUsersFolders) {
+    QTemporaryDir program, home;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
+    qputenv("XDG_STATE_HOME", QFile::encodeName(home.filePath("state")));
+    const Storage writable = Storage::forProgramFolder(program.path());
+    EXPECT_EQ(writable.settingsFile, program.filePath("pictype.ini"));
+    EXPECT_EQ(writable.textFolder, program.path());
+    const Storage readOnly = Storage::forProgramFolder(program.filePath("not there"));
+    EXPECT_EQ(readOnly.settingsFile, home.filePath("config/pictype-viewer/pictype.ini"));
+    EXPECT_EQ(readOnly.shippedSettings, program.filePath("not there/pictype.ini"));
+    EXPECT_EQ(readOnly.textFolder, home.filePath("state/pictype-viewer"));
+    EXPECT_TRUE(QFileInfo(readOnly.textFolder).isDir());
+    EXPECT_TRUE(readOnly.textFolders.contains(program.filePath("not there")));
 }
 
 TEST(ClickSounds, FourWaveImagesPlayedAtRandom) {

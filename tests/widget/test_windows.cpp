@@ -46,7 +46,10 @@ class WindowTest : public ::testing::Test {
         qputenv("TEMP", QFile::encodeName(folder.filePath("temp")));
         writeZip(folder.filePath("letters.zip"), {{"One.txt", letterSetText()}});
     }
-    ~WindowTest() override { delete canvasWindow.data(); }
+    ~WindowTest() override {
+        delete canvasWindow.data();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 
     CanvasWindow* openCanvas() {
         canvasWindow =
@@ -62,10 +65,12 @@ class WindowTest : public ::testing::Test {
     bool showsOnlyThePicture() const { return canvas().image().copy(0, 0, 200, 40).allGray(); }
 
     LauncherWindow& openLauncher(const Settings& settings = {},
-                                 QStringList sets = {"One.txt", "Two.txt"}) {
+                                 QStringList sets = {"One.txt", "Two.txt"},
+                                 TypedTextLog* typed = nullptr) {
         launcher = std::make_unique<LauncherWindow>(
-            folder.path(), settings, LetterArchive(folder.filePath("letters.zip")), sets, log,
-            clicks, LauncherServices{messages, dialogs, clipboard, documents});
+            folder.path(), settingsPath(folder.path()), settings,
+            LetterArchive(folder.filePath("letters.zip")), sets, typed ? *typed : log, clicks,
+            LauncherServices{messages, dialogs, clipboard, documents});
         QObject::connect(launcher.get(), &LauncherWindow::closed,
                          [this](int status) { exitStatus = status; });
         return *launcher;
@@ -82,11 +87,11 @@ class WindowTest : public ::testing::Test {
         QApplication::sendEvent(control<QLabel>(name), &release);
     }
     // Types a letter on the canvas Start opened, then leaves it with Esc.
-    void typeOnCanvas(QChar letter) {
+    void typeOnCanvas(QChar letter, bool leave = true) {
         for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (!qobject_cast<CanvasWindow*>(widget)) continue;
+            if (!qobject_cast<CanvasWindow*>(widget) || !widget->isVisible()) continue;
             send(widget, Qt::Key_A, {}, letter);
-            send(widget, Qt::Key_Escape, {}, "\x1b");
+            if (leave) send(widget, Qt::Key_Escape, {}, "\x1b");
         }
     }
 
@@ -116,7 +121,7 @@ TEST_F(WindowTest, CanvasKeysTypeAndCommandAndEveryReleaseClicks) {
     QInputMethodEvent composed;
     composed.setCommitString("c");
     QApplication::sendEvent(window, &composed);
-    EXPECT_EQ(log.pending(), "a( \r\nc");
+    EXPECT_EQ(log.text(), "a( \r\nc");
     EXPECT_EQ(canvas().pen(), QPoint(32, 32));
     EXPECT_EQ(sound.played.size(), 5);
     EXPECT_TRUE(static_cast<QWidget*>(window)->inputMethodQuery(Qt::ImEnabled).toBool());
@@ -229,34 +234,66 @@ TEST_F(WindowTest, ClosingTheLauncherAsksWhatBecomesOfTheTypedText) {
     const QString fresh = folder.filePath("fresh");
     writeFile(taken, "mine");
     const struct {
-        QByteArray typed;
+        bool typed;
         std::deque<Answer> answers;
         std::deque<QString> saveAs;
         bool closes;
         QString left;  // where the text is afterwards; empty: deleted
         int messages;
     } rows[] = {
-        {"\r\n", {}, {}, true, "", 0},  // nothing typed: deleted without a word
-        {"hi\r\n", {Answer::No}, {}, true, "", 1},
-        {"hi\r\n", {Answer::Yes}, {""}, false, log.path(), 1},
-        {"hi\r\n", {Answer::Yes}, {taken}, false, log.path(), 2},
-        {"hi\r\n", {Answer::Yes}, {log.path()}, true, log.path(), 1},
-        {"hi\r\n", {Answer::Yes}, {fresh}, true, fresh, 1},
+        {false, {}, {}, true, "", 0},  // nothing typed: nothing asked
+        {true, {Answer::No}, {}, true, "", 1},
+        {true, {Answer::Dismissed}, {}, false, "~2", 1},
+        {true, {Answer::Yes}, {""}, false, "~2", 1},
+        {true, {Answer::Yes}, {taken}, false, "~2", 2},  // "Pick a file name ..."
+        {true, {Answer::Yes}, {folder.filePath("~2")}, true, "~2", 1},
+        {true, {Answer::Yes}, {fresh}, true, "fresh", 1},
     };
     for (const auto& row : rows) {
-        writeFile(log.path(), row.typed);
+        TypedTextLog typed(folder.filePath("~2"));
+        if (row.typed) typed.type(u'h');
+        typed.closeOpening();
         messages.shown.clear();
         messages.answers = row.answers;
         dialogs.results = row.saveAs;
-        EXPECT_EQ(openLauncher().close(), row.closes) << row.left.toStdString();
+        EXPECT_EQ(openLauncher({}, {"One.txt"}, &typed).close(), row.closes) << row.messages;
         EXPECT_EQ(messages.shown.size(), row.messages) << row.left.toStdString();
-        EXPECT_EQ(QFile::exists(log.path()), row.left == log.path()) << row.left.toStdString();
-        EXPECT_EQ(readFile(row.left), row.left.isEmpty() ? "" : row.typed);
+        EXPECT_EQ(QFile::exists(typed.path()), row.left == "~2") << row.left.toStdString();
+        EXPECT_EQ(readFile(folder.filePath(row.left)), row.left.isEmpty() ? "" : "h\r\n");
         EXPECT_EQ(readFile(taken), "mine");
+        launcher.reset();
     }
     EXPECT_EQ(messages.shown.first(),
               "Do you want to save your work? \r\n\r\nClicking No will delete the temporary file.");
     EXPECT_EQ(dialogs.filters.last(), "Text (*.txt)");
+}
+
+TEST_F(WindowTest, AtTheEndOfTheSessionTheTextIsWrittenAndKeptWithoutAQuestion) {
+    openLauncher({picture, "One.txt"});
+    click("start");
+    typeOnCanvas(u'e', false);
+    launcher->endSession();
+    EXPECT_EQ(readFile(log.path()), "e\r\n");
+    EXPECT_TRUE(QFile::exists(settingsPath(folder.path())));
+    EXPECT_TRUE(launcher->close());
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_TRUE(QFile::exists(log.path()));
+}
+
+TEST_F(WindowTest, LeftoversOfEarlierRunsAreOfferedOneByOne) {
+    QStringList leftovers;
+    for (const char* name : {"~10", "~11", "~12"}) {
+        writeFile(folder.filePath(name), "old text\r\n");
+        leftovers << folder.filePath(name);
+    }
+    messages.answers = {MessageBoxes::Answer::Yes, MessageBoxes::Answer::No,
+                        MessageBoxes::Answer::Dismissed};
+    dialogs.results = {folder.filePath("saved")};
+    openLauncher().offerLeftovers(leftovers);
+    EXPECT_TRUE(messages.shown.first().contains("8 characters"));
+    EXPECT_EQ(readFile(folder.filePath("saved")), "old text\r\n");
+    EXPECT_FALSE(QFile::exists(leftovers[0]) || QFile::exists(leftovers[1]));
+    EXPECT_TRUE(QFile::exists(leftovers[2]));  // kept for next time
 }
 
 TEST_F(WindowTest, PicturesComeFromTheDialogOrADropAndHelpOpensTheHelpFile) {

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# A program ended from outside keeps what was typed. Killed hard, it loses
+# at most the last second; ended by SIGTERM, it writes everything and its
+# settings and ends with status 0. The next start offers the text left over.
+source "$(dirname "$0")/lib.sh"
+setup
+use_test_letters
+make_picture 1024 768 "$WORK/pictures/plain.bmp"
+before=$(ls -A "$PROGRAM_DIR")
+start_program "$WORK/pictures/plain.bmp"
+wait_launcher
+click_start
+wait_screen region 1000 700 24 68 1000 700
+type_text 'kept words'
+expect_bytes "$(text_file)" 'kept words\r\n'  # a second after the last key
+kill -9 "$PROGRAM_PID"
+wait_exit
+expect_bytes "$(text_file)" 'kept words\r\n'
+expect "$(ls -A "$PROGRAM_DIR" | grep -v '^~')" "$before" "the program folder"
+
+start_program "$WORK/pictures/plain.bmp"
+wait_launcher
+answer y
+focus "$(xdotool search --sync --onlyvisible --name '^Save As$' | head -n 1)"
+type_text "$WORK/saved.txt"
+press Return
+expect_bytes "$WORK/saved.txt" 'kept words\r\n'
+[[ -z $(compgen -G "$PROGRAM_DIR/~*") ]] || fail "the saved leftover is still there"
+
+click_start
+wait_screen region 1000 700 24 68 1000 700
+type_text 'to the end'
+wait_screen glyphs 'to the end' 0 0
+kill -TERM "$PROGRAM_PID"
+wait_exit
+expect "$STATUS" 0 "exit status after SIGTERM"
+expect_bytes "$(text_file)" 'to the end\r\n'
+expect_bytes "$PROGRAM_DIR/pictype.ini" "\"$WORK/pictures/plain.bmp\",\"E2E.txt\",#TRUE#,0\r\n"

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# A program folder the user cannot write is normal: settings and typed text
+# go to the user's own folders without a word, and the program ends with
+# status 0. When that disk is full, one plain message says so, typing goes
+# on, and the save question at the close saves everything elsewhere. Run as
+# an unprivileged user (root ignores permissions), with the user's state
+# folder on a memory disk of one page.
+source "$(dirname "$0")/lib.sh"
+setup
+[[ $(id -u) == 0 ]] && unshare -m true 2>/dev/null || { echo "[$NAME] skipped: needs root"; exit 77; }
+use_test_letters
+make_picture 1024 768 "$WORK/pictures/plain.bmp"
+user=$WORK/user
+mkdir -p "$user/state" "$user/runtime" "$user/temp" "$WORK/out"
+chown -R nobody "$user" "$WORK/out"
+chmod 700 "$user/runtime"
+chmod 755 "$WORK" "$WORK/pictures"
+export HOME=$user XDG_CONFIG_HOME=$user/config XDG_STATE_HOME=$user/state \
+  XDG_RUNTIME_DIR=$user/runtime TEMP=$user/temp
+start_program() {
+  (cd "$PROGRAM_DIR" && exec unshare -m sh -c 'mount -t tmpfs -o size=4k,uid=65534,mode=700 \
+    tmpfs "$1" && exec setpriv --reuid=nobody --regid=nogroup --clear-groups ./pictype-viewer "$2"' \
+    sh "$XDG_STATE_HOME" "$WORK/pictures/plain.bmp") >>"$WORK/program.log" 2>&1 &
+  PROGRAM_PID=$!
+}
+start_program
+wait_launcher
+click_start
+wait_screen region 1000 700 24 68 1000 700
+type_text 'first'
+sleep 1.5  # written: the disk's one page is taken
+expect "$(windows)" "$LAUNCHER" "the windows before the disk is full"
+type_text ' second'
+message=$(new_window "$LAUNCHER")
+type_text ' third'
+wait_screen glyphs 'first second third' 0 0
+sleep 1.5  # a second failed write, not told again
+expect "$(windows)" "$(printf '%s\n' "$LAUNCHER" "$message" | sort)" "the windows after more failed writes"
+press Escape
+wait_screen colour 1000 700 1 1 0 0 0
+before=$(windows)
+close_window "$LAUNCHER"
+focus "$(new_window "$before")"
+press y
+focus "$(xdotool search --sync --onlyvisible --name '^Save As$' | head -n 1)"
+type_text "$WORK/out/saved.txt"
+press Return
+wait_exit
+expect "$STATUS" 0 "exit status"
+expect_bytes "$WORK/out/saved.txt" 'first second third\r\n'
+expect_bytes "$XDG_CONFIG_HOME/pictype-viewer/pictype.ini" "\"$WORK/pictures/plain.bmp\",\"E2E.txt\",#TRUE#,0\r\n"
+expect "$(ls -A "$PROGRAM_DIR" | grep -c '^~\|pictype.ini')" 0 "files written into the program folder"
