@@ -87,11 +87,11 @@ void BM_BareJpegDecode(benchmark::State& state) {
 void BM_LoadPicture(benchmark::State& state) {
     QImage picture;
     for (auto _ : state) {
-        std::optional<QImage> loaded = loadPicture(fixture().path);
-        if (!loaded)
+        Picture loaded = loadPicture(fixture().path);
+        if (!loaded.loaded())
             state.SkipWithError("not loaded");
         else
-            picture = std::move(*loaded);
+            picture = std::move(loaded.image);
         benchmark::DoNotOptimize(picture.constBits());
     }
     if (picture.width() != 6000 || picture.height() != 4000) state.SkipWithError("wrong size");

@@ -14,8 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         file.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size))
         std::abort();
     file.close();
-    const std::optional<QImage> picture = loadPicture(file.fileName());
-    if (!picture) return 0;
+    const Picture loaded = loadPicture(file.fileName());
+    if (!loaded.loaded()) return 0;
+    const QImage* picture = &loaded.image;
     if (picture->format() != QImage::Format_RGB32 ||
         qint64{picture->width()} * picture->height() * 4 > kPictureByteLimit)
         __builtin_trap();

@@ -13,7 +13,7 @@ packages=(
   libsdl2-dev
   libjpeg62-turbo-dev libxtst-dev
   xvfb xdotool imagemagick x11-utils xclip fonts-dejavu-core
-  desktop-file-utils libglib2.0-bin
+  desktop-file-utils libglib2.0-bin qt6-image-formats-plugins
 )
 if [[ ${1:-} == --with-clang ]]; then packages+=(clang libclang-rt-14-dev); fi
 

@@ -1,4 +1,3 @@
-#include <QDir>
 #include <QSessionManager>
 #include <QTimer>
 #include <csignal>
@@ -30,7 +29,6 @@ int main(int argc, char** argv) {
     app.setDesktopFileName(QStringLiteral("pictype-viewer"));
 
     const QString folder = programFolder();
-    QDir::setCurrent(folder);
     QtMessageBoxes messages;
     const QString archivePath = findFileAnyCase(folder, QStringLiteral("letters.zip"));
     if (archivePath.isEmpty()) {
@@ -45,9 +43,10 @@ int main(int argc, char** argv) {
     Settings settings;
     settings.load(isRegularFile(storage.settingsFile) ? storage.settingsFile
                                                       : storage.shippedSettings);
-    // The whole command line, as it is: a quoted path ends in a quote and is not taken.
-    const QString commandLine = joinedArguments(argc, argv);
-    if (endsLikePicture(commandLine)) settings.pictureFile = commandLine;
+    // The whole command line, so that a path a shell split into words arrives
+    // whole; a path in quotes ends in a quote and is no picture.
+    const QString commandLine = openablePath(joinedArguments(argc, argv));
+    if (isPictureFile(commandLine)) settings.pictureFile = commandLine;
 
     const LetterArchive archive(archivePath);
     const LetterArchive::Listing listing = archive.list();

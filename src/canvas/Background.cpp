@@ -14,6 +14,11 @@ void composeBackground(QImage& buffer, const QImage& picture, Placement placemen
     copyPixels(buffer, place, picture, QRect(offset, picture.size()));
 }
 
+QPoint middleOffset(QSize picture, QSize screen) {
+    return QPoint(std::max(0, (picture.width() - screen.width()) / 2),
+                  std::max(0, (picture.height() - screen.height()) / 2));
+}
+
 std::optional<QPoint> pannedOffset(QPoint offset, PanDirection direction, int step, QSize picture,
                                    QSize screen) {
     // Up and left stop at 0, down and right at the picture's far edge.

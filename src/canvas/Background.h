@@ -18,6 +18,9 @@ enum class PanDirection { Up, Down, Left, Right };
 // held. Tiled, the tiles cover the whole buffer and the offset is not used.
 void composeBackground(QImage& buffer, const QImage& picture, Placement placement, QPoint offset);
 
+// Where a centred picture larger than the screen first shows: its middle.
+QPoint middleOffset(QSize picture, QSize screen);
+
 // The offset an arrow key moves a picture to, `step` pixels at a time and
 // no further than its far edge; nullopt when the picture stays where it is.
 // Down always answers, also at the lower limit, so that it clears the text

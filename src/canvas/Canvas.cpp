@@ -10,19 +10,21 @@
 #include "session/TypedTextLog.h"
 
 Canvas::Canvas(QSize screen, const LetterSet& letters, TypedTextLog& log, MessageBoxes& messages,
-               PictureFolder pictures, QImage picture, Placement placement)
+               PictureFolder pictures, QImage picture, Placement placement, int scale)
     : letters_(letters),
       log_(log),
       messages_(messages),
       pictures_(std::move(pictures)),
       picture_(std::move(picture)),
       placement_(placement),
+      scale_(scale),
+      offset_(middleOffset(picture_.size(), screen)),
       screen_(screen, QImage::Format_RGB32),
       background_(screen, QImage::Format_RGB32),
-      layout_(screen, kCell) {
+      layout_(screen, kCell * scale) {
     screen_.fill(kWindowColor);
     background_.fill(kWindowColor);
-    timeFont_.setPointSizeF(13.5);
+    timeFont_.setPointSizeF(13.5 * scale);
     clear();
 }
 
@@ -108,10 +110,11 @@ bool Canvas::stepPicture(PictureFolder::Step step) {
     // which is loaded afresh.
     for (qsizetype tried = 0; tried < pictures_.size(); ++tried) {
         index = pictures_.neighbour(index, step);
-        std::optional<QImage> picture = loadPicture(pictures_.path(index));
-        if (!picture) continue;
-        offset_ = pictures_.moveTo(index, offset_);
-        picture_ = std::move(*picture);
+        Picture picture = loadPicture(pictures_.path(index));
+        if (!picture.loaded()) continue;
+        offset_ = pictures_.moveTo(index, offset_)
+                      .value_or(middleOffset(picture.image.size(), screen_.size()));
+        picture_ = std::move(picture.image);
         // Nothing of the picture before shows around a smaller one.
         background_.fill(kWindowColor);
         clear();
@@ -121,6 +124,10 @@ bool Canvas::stepPicture(PictureFolder::Step step) {
 }
 
 void Canvas::drawGlyph(const Glyph& glyph) {
+    if (scale_ != 1) {
+        drawScaledGlyph(glyph);
+        return;
+    }
     const QPoint pen = layout_.pen();
     const int width = screen_.width();
     const int height = screen_.height();
@@ -140,15 +147,32 @@ void Canvas::drawGlyph(const Glyph& glyph) {
     if (left <= right) changes_ += QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
-void Canvas::eraseCell() {
-    const QRect cell(layout_.pen(), kCell);
-    changes_ += copyPixels(screen_, cell.topLeft(), background_, cell);
+void Canvas::drawScaledGlyph(const Glyph& glyph) {
+    const QPoint pen = layout_.pen();
+    QRect touched;
+    for (const GlyphPixel& pixel : glyph.pixels()) {
+        const QRect block =
+            QRect(pen + QPoint(pixel.x, pixel.y) * scale_, QSize(scale_, scale_)) & screen_.rect();
+        for (int y = block.top(); y <= block.bottom(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(screen_.scanLine(y));
+            std::fill(line + block.left(), line + block.right() + 1, pixel.color);
+        }
+        touched |= block;
+    }
+    changes_ += touched;
 }
 
-// A bar along the bottom row of the pen's cell, one pixel shorter than the
-// cell, in the inverse colours of the background: visible on any picture.
+void Canvas::eraseCell() {
+    const QRect here(layout_.pen(), cell());
+    changes_ += copyPixels(screen_, here.topLeft(), background_, here);
+}
+
+// A bar along the bottom row of the pen's cell, one letter pixel shorter
+// than the cell, in the inverse colours of the background: visible on any
+// picture.
 QRect Canvas::cursorMark() const {
-    return QRect(layout_.pen().x(), layout_.pen().y() + kCell.height() - 1, kCell.width() - 1, 1);
+    const QPoint pen = layout_.pen();
+    return QRect(pen.x(), pen.y() + cell().height() - scale_, cell().width() - scale_, scale_);
 }
 
 void Canvas::drawCursorMark() {

@@ -30,15 +30,20 @@ class Canvas {
     static constexpr QSize kCell = QSize(32, 32);
 
     // A canvas of `screen` device pixels showing `picture`, the current one
-    // of `pictures`, composed and without text.
+    // of `pictures`, composed and without text; a larger picture centred
+    // shows its middle. Each pixel of a letter is a block of `scale` x
+    // `scale` device pixels, so that letters keep their size on screens of
+    // more device pixels per logical pixel; pictures keep one pixel for each.
     Canvas(QSize screen, const LetterSet& letters, TypedTextLog& log, MessageBoxes& messages,
-           PictureFolder pictures, QImage picture, Placement placement);
+           PictureFolder pictures, QImage picture, Placement placement, int scale = 1);
 
     const QImage& image() const { return screen_; }
     // The part of the image changed since the last call.
     QRegion takeChanges() { return std::exchange(changes_, QRegion()); }
 
     QPoint pen() const { return layout_.pen(); }
+    // A letter's cell in device pixels.
+    QSize cell() const { return layout_.cell(); }
     QPoint pictureOffset() const { return offset_; }
     // The picture shown; empty when there is none.
     QString picturePath() const;
@@ -64,6 +69,7 @@ class Canvas {
     void typeCharacter(QChar character);
     void placed(bool pageFull);
     void drawGlyph(const Glyph& glyph);
+    void drawScaledGlyph(const Glyph& glyph);
     void eraseCell();
     void drawCursorMark();
     void eraseCursorMark();
@@ -75,6 +81,7 @@ class Canvas {
     PictureFolder pictures_;
     QImage picture_;
     Placement placement_;
+    int scale_;
     QPoint offset_;
     QImage screen_;
     QImage background_;

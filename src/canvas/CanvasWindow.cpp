@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTime>
+#include <algorithm>
 
 #include "canvas/TimeText.h"
 #include "session/TypedTextLog.h"
@@ -48,6 +49,10 @@ CanvasWindow::CanvasWindow(std::unique_ptr<Canvas> canvas, TypedTextLog& log, Cl
 }
 
 CanvasWindow::~CanvasWindow() = default;
+
+int CanvasWindow::letterScale() {
+    return std::max(1, qRound(primaryScreenRatio()));
+}
 
 QSize CanvasWindow::screenSize() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -158,7 +163,7 @@ void CanvasWindow::inputMethodEvent(QInputMethodEvent* event) {
 QVariant CanvasWindow::inputMethodQuery(Qt::InputMethodQuery query) const {
     if (query == Qt::ImEnabled) return true;
     if (query == Qt::ImCursorRectangle)
-        return logicalRect(QRect(canvas_->pen(), Canvas::kCell)).toAlignedRect();
+        return logicalRect(QRect(canvas_->pen(), canvas_->cell())).toAlignedRect();
     return QWidget::inputMethodQuery(query);
 }
 

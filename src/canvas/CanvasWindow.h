@@ -27,6 +27,9 @@ class CanvasWindow : public QWidget {
 
     // The primary screen's size in device pixels, the size of the canvas.
     static QSize screenSize();
+    // Device pixels to a letter's pixel on the primary screen: its device
+    // pixel ratio, rounded, at least 1.
+    static int letterScale();
 
     // Shows the window over the whole primary screen.
     void showOverScreen();

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -14,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QUrl>
 #include <algorithm>
 
@@ -152,27 +154,47 @@ void LauncherWindow::applySettings(const QStringList& letterSets) {
     if (!letterSets.isEmpty()) letterSetList_->setCurrentRow(std::max<int>(0, remembered));
 }
 
+void LauncherWindow::showPath(const QString& path) {
+    // A long path loses its middle; the whole of it is in the tooltip.
+    picturePath_->setText(
+        picturePath_->fontMetrics().elidedText(path, Qt::ElideMiddle, picturePath_->width()));
+    picturePath_->setToolTip(path);
+}
+
 void LauncherWindow::showPictureChoice() {
-    picturePath_->setText(settings_.pictureFile.isEmpty() ? QStringLiteral("No picture selected")
-                                                          : settings_.pictureFile);
+    if (settings_.pictureFile.isEmpty())
+        picturePath_->setText(QStringLiteral("No picture selected"));
+    else
+        showPath(settings_.pictureFile);
+}
+
+QString LauncherWindow::askForPicture() {
+    // Where the chosen picture is, or else the user's pictures.
+    const QString folder = settings_.pictureFile.isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)
+                               : QFileInfo(settings_.pictureFile).absolutePath();
+    return services_.fileDialogs.openFile(pictureFilter(), folder);
 }
 
 void LauncherWindow::choosePicture() {
-    settings_.pictureFile = services_.fileDialogs.openFile(kPictureFilter);
+    // Cancelled, the picture chosen before stays.
+    const QString chosen = askForPicture();
+    if (!chosen.isEmpty()) settings_.pictureFile = chosen;
     showPictureChoice();
 }
 
 void LauncherWindow::showPicturePath() {
-    picturePath_->setText(settings_.pictureFile);
+    showPath(settings_.pictureFile);
 }
 
 void LauncherWindow::dropPicture(const QMimeData* data) {
     if (!holdsLocalFiles(data)) return;
-    // Only the first of several files counts.
-    const QString first = data->urls().first().toLocalFile();
-    if (!endsLikePicture(first)) return;
+    // Only the first of several files counts, whatever the encoding of its name.
+    const QString first = openablePath(
+        QByteArray::fromPercentEncoding(data->urls().first().path(QUrl::FullyEncoded).toLatin1()));
+    if (!isPictureFile(first)) return;
     settings_.pictureFile = first;
-    picturePath_->setText(first);
+    showPath(first);
 }
 
 void LauncherWindow::start() {
@@ -185,9 +207,9 @@ void LauncherWindow::start() {
     moveButton_->setEnabled(true);
     settings_.letterSetName = letterSet->text();
     // No picture yet: ask for one. Without one the canvas shows no picture.
-    if (settings_.pictureFile.isEmpty())
-        settings_.pictureFile = services_.fileDialogs.openFile(kPictureFilter);
+    if (settings_.pictureFile.isEmpty()) settings_.pictureFile = askForPicture();
     picturePath_->clear();
+    picturePath_->setToolTip(QString());
     openCanvas();
 }
 
@@ -199,16 +221,16 @@ void LauncherWindow::openCanvas() {
     }
     // A damaged set draws what it could read.
     letters_.read(*letterSet);
-    std::optional<QImage> picture = loadPicture(settings_.pictureFile);
-    if (!picture) {
-        services_.messages.inform(settings_.pictureFile +
-                                  QStringLiteral(" is apparently not a picture."));
+    Picture picture = loadPicture(settings_.pictureFile);
+    if (!picture.loaded()) {
+        services_.messages.inform(refusalMessage(settings_.pictureFile, picture));
         return;
     }
     auto canvas = std::make_unique<Canvas>(
         CanvasWindow::screenSize(), letters_, log_, services_.messages,
-        PictureFolder(settings_.pictureFile), std::move(*picture),
-        centeredButton_->isChecked() ? Placement::Centered : Placement::Tiled);
+        PictureFolder(settings_.pictureFile), std::move(picture.image),
+        centeredButton_->isChecked() ? Placement::Centered : Placement::Tiled,
+        CanvasWindow::letterScale());
     auto* window = new CanvasWindow(std::move(canvas), log_,
                                     tinksBox_->checkState() != Qt::Unchecked ? &clicks_ : nullptr);
     canvas_ = window;
@@ -264,10 +286,20 @@ bool LauncherWindow::settleTypedText() {
 
 template <typename Write>
 bool LauncherWindow::saveNewFile(Write write) {
-    const QString target = services_.fileDialogs.saveFile(QStringLiteral("Text (*.txt)"));
+    // In the user's documents, or where the last save of this run went.
+    const QString folder = saveFolder_.isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                               : saveFolder_;
+    const QString name = QDateTime::currentDateTime().toString(
+        QStringLiteral("'Typed text' yyyy-MM-dd HH.mm'.txt'"));
+    const QString target =
+        services_.fileDialogs.saveFile(QStringLiteral("Text (*.txt)"), joinPath(folder, name));
     if (target.isEmpty()) return false;
     QString reason;
-    if (write(target, &reason)) return true;
+    if (write(target, &reason)) {
+        saveFolder_ = QFileInfo(target).absolutePath();
+        return true;
+    }
     // Never over another file: the user's existing file must survive.
     if (QFileInfo::exists(target))
         services_.messages.inform(QStringLiteral("Pick a file name that doesn't exist"));

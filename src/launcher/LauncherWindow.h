@@ -77,6 +77,8 @@ class LauncherWindow : public QWidget {
     void buildControls();
     void applySettings(const QStringList& letterSets);
     void showPictureChoice();
+    void showPath(const QString& path);
+    QString askForPicture();
     void openCanvas();
     // What becomes of the typed text at the close; false when the launcher
     // must stay open.
@@ -98,6 +100,7 @@ class LauncherWindow : public QWidget {
     ClickSounds& clicks_;
     LauncherServices services_;
     QPointer<CanvasWindow> canvas_;
+    QString saveFolder_;
     bool ending_ = false;
 
     QPushButton* startButton_;

@@ -1,14 +1,19 @@
 #include "pictures/PictureFolder.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
 #include <algorithm>
 
 namespace {
 
-bool isPictureFileName(const QString& name) {
-    const QString extension = name.right(4).toLower();
-    return extension == QLatin1String(".jpg") || extension == QLatin1String(".bmp") ||
-           extension == QLatin1String(".gif");
+const QStringList& pictureSuffixes() {
+    static const QStringList suffixes = [] {
+        QStringList known = {"bmp", "gif", "jpg", "jpeg", "png"};
+        if (QImageReader::supportedImageFormats().contains("webp")) known << "webp";
+        return known;
+    }();
+    return suffixes;
 }
 
 // The folder's files in the order a case-blind file system lists them.
@@ -24,10 +29,13 @@ QStringList filesInNameOrder(const QString& folder) {
 
 }  // namespace
 
-bool endsLikePicture(const QString& text) {
-    const QString extension = text.right(3).toLower();
-    return extension == QLatin1String("jpg") || extension == QLatin1String("bmp") ||
-           extension == QLatin1String("gif");
+bool isPictureFile(const QString& name) {
+    return pictureSuffixes().contains(QFileInfo(name).suffix().toLower());
+}
+
+QString pictureFilter() {
+    return QStringLiteral("Picture Files (*.") + pictureSuffixes().join(QStringLiteral(" *.")) +
+           QLatin1Char(')');
 }
 
 PictureFolder::PictureFolder(const QString& chosen) {
@@ -36,7 +44,7 @@ PictureFolder::PictureFolder(const QString& chosen) {
     const QString name = chosen.mid(folder.size());
     paths_ << chosen;
     for (const QString& file : filesInNameOrder(folder)) {
-        if (file != name && isPictureFileName(file)) paths_ << folder + file;
+        if (file != name && isPictureFile(file)) paths_ << folder + file;
     }
     offsets_.resize(paths_.size());
 }
@@ -46,7 +54,7 @@ qsizetype PictureFolder::neighbour(qsizetype index, Step step) const {
     return step == Step::Next ? (index + 1) % count : (index + count - 1) % count;
 }
 
-QPoint PictureFolder::moveTo(qsizetype index, QPoint leavingOffset) {
+std::optional<QPoint> PictureFolder::moveTo(qsizetype index, QPoint leavingOffset) {
     offsets_[current_] = leavingOffset;
     current_ = index;
     return offsets_[current_];

@@ -4,19 +4,20 @@
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
-// The filter of the picture dialogs.
-inline const QString kPictureFilter = QStringLiteral("Picture Files (*.bmp *.jpg *.gif)");
+// True when a file's name ends in the extension of a picture type the
+// program shows, in any letter case: .bmp, .gif, .jpg, .jpeg, .png, and .webp
+// where Qt's image-format plugins are installed.
+bool isPictureFile(const QString& name);
 
-// True when the last three characters of `text`, lower-cased, are "jpg",
-// "bmp" or "gif": the test for a picture named on the command line or
-// dropped on the launcher. No dot is required.
-bool endsLikePicture(const QString& text);
+// The filter of the picture dialog: every such type under "Picture Files".
+QString pictureFilter();
 
 // The pictures F4 and F5 step through: the chosen picture first, then the
-// other pictures (".jpg", ".bmp", ".gif" in any case) of its folder in name
-// order, compared without regard to case. Each picture remembers the offset
-// it was panned to when it was last left.
+// other pictures of its folder in name order, compared without regard to
+// case. Each picture remembers the offset it was panned to when it was last
+// left.
 class PictureFolder {
   public:
     enum class Step { Next, Previous };
@@ -36,12 +37,12 @@ class PictureFolder {
     qsizetype neighbour(qsizetype index, Step step) const;
 
     // Makes `index` the current picture: remembers `leavingOffset` for the
-    // picture being left and returns the offset remembered for `index`
-    // (0, 0 for a picture not left before).
-    QPoint moveTo(qsizetype index, QPoint leavingOffset);
+    // picture being left and returns the offset remembered for `index`;
+    // nullopt for a picture not left before.
+    std::optional<QPoint> moveTo(qsizetype index, QPoint leavingOffset);
 
   private:
     QStringList paths_;
-    QList<QPoint> offsets_;
+    QList<std::optional<QPoint>> offsets_;
     qsizetype current_ = 0;
 };

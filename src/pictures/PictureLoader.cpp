@@ -2,20 +2,29 @@
 
 #include <QImageReader>
 
-std::optional<QImage> loadPicture(const QString& path) {
-    if (path.isEmpty()) return QImage();
+Picture loadPicture(const QString& path) {
+    if (path.isEmpty()) return {};
     // Qt's own limit is process-wide and far below a large photograph; ours
     // is enforced below from the header, so only make room for it here.
     QImageReader::setAllocationLimit(static_cast<int>(kPictureByteLimit / (1024 * 1024)));
     QImageReader reader(path);
-    reader.setAutoTransform(false);
+    reader.setAutoTransform(true);
     const QSize size = reader.size();
-    if (!size.isValid() || size.isEmpty()) return std::nullopt;
+    if (!size.isValid() || size.isEmpty()) return {Picture::Status::NotAPicture, {}, {}};
     if (static_cast<qint64>(size.width()) * size.height() * 4 > kPictureByteLimit)
-        return std::nullopt;
+        return {Picture::Status::TooLarge, {}, size};
     QImage decoded = reader.read();
-    if (decoded.isNull()) return std::nullopt;
     if (decoded.format() != QImage::Format_RGB32) decoded.convertTo(QImage::Format_RGB32);
-    if (decoded.isNull()) return std::nullopt;
-    return decoded;
+    if (decoded.isNull()) return {Picture::Status::NotAPicture, {}, {}};
+    return {Picture::Status::Loaded, std::move(decoded), {}};
+}
+
+QString refusalMessage(const QString& path, const Picture& picture) {
+    if (picture.status == Picture::Status::TooLarge) {
+        return QStringLiteral("%1 is too large to show: %2 x %3 pixels.")
+            .arg(path)
+            .arg(picture.size.width())
+            .arg(picture.size.height());
+    }
+    return path + QStringLiteral(" is apparently not a picture.");
 }

@@ -1,15 +1,27 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QString>
-#include <optional>
 
 // The most a picture may take once decoded. A 50-megapixel photograph fits;
 // a small file that claims far larger dimensions (a decompression bomb) does
 // not, and is refused before anything is decoded.
 inline constexpr qint64 kPictureByteLimit = 256LL * 1024 * 1024;
 
-// Loads a picture file into an RGB32 image. An empty path is no picture: an
-// empty image. nullopt when the file cannot be read or decoded, or would be
-// too large to hold.
-std::optional<QImage> loadPicture(const QString& path);
+// What loading a picture file gave.
+struct Picture {
+    enum class Status { Loaded, NotAPicture, TooLarge };
+    Status status = Status::Loaded;
+    QImage image;  // RGB32, upright; empty when no picture was chosen
+    QSize size;    // the size of a picture too large to hold
+
+    bool loaded() const { return status == Status::Loaded; }
+};
+
+// Loads a picture file into an upright RGB32 image, turned as its EXIF
+// orientation says. An empty path is no picture: an empty image.
+Picture loadPicture(const QString& path);
+
+// What to tell the user about a picture that did not load.
+QString refusalMessage(const QString& path, const Picture& picture);

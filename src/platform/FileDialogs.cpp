@@ -2,11 +2,14 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace {
 
-QString runDialog(QFileDialog::AcceptMode mode, const QString& filter) {
-    QFileDialog dialog(QApplication::activeWindow(), QString(), QString(), filter);
+QString runDialog(QFileDialog::AcceptMode mode, const QString& filter, const QString& folder,
+                  const QString& name = QString()) {
+    QFileDialog dialog(QApplication::activeWindow(), QString(), folder, filter);
+    if (!name.isEmpty()) dialog.selectFile(name);
     dialog.setAcceptMode(mode);
     // Qt's own dialog behaves the same on every desktop and under a bare X server.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -26,10 +29,11 @@ QString runDialog(QFileDialog::AcceptMode mode, const QString& filter) {
 
 }  // namespace
 
-QString QtFileDialogs::openFile(const QString& filter) {
-    return runDialog(QFileDialog::AcceptOpen, filter);
+QString QtFileDialogs::openFile(const QString& filter, const QString& folder) {
+    return runDialog(QFileDialog::AcceptOpen, filter, folder);
 }
 
-QString QtFileDialogs::saveFile(const QString& filter) {
-    return runDialog(QFileDialog::AcceptSave, filter);
+QString QtFileDialogs::saveFile(const QString& filter, const QString& suggested) {
+    const QFileInfo file(suggested);
+    return runDialog(QFileDialog::AcceptSave, filter, file.absolutePath(), file.fileName());
 }

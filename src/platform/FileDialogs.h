@@ -7,12 +7,14 @@
 class FileDialogs {
   public:
     virtual ~FileDialogs() = default;
-    virtual QString openFile(const QString& filter) = 0;
-    virtual QString saveFile(const QString& filter) = 0;
+    // Opens in `folder`.
+    virtual QString openFile(const QString& filter, const QString& folder) = 0;
+    // Opens in the folder of `suggested`, with its name filled in.
+    virtual QString saveFile(const QString& filter, const QString& suggested) = 0;
 };
 
 class QtFileDialogs final : public FileDialogs {
   public:
-    QString openFile(const QString& filter) override;
-    QString saveFile(const QString& filter) override;
+    QString openFile(const QString& filter, const QString& folder) override;
+    QString saveFile(const QString& filter, const QString& suggested) override;
 };

@@ -8,8 +8,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryFile>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -84,10 +86,30 @@ QStringList tempFolders() {
     return folders << QStringLiteral("/tmp");
 }
 
-QString joinedArguments(int argc, char** argv) {
-    QStringList args;
-    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
-    return args.join(QLatin1Char(' '));
+QByteArray joinedArguments(int argc, char** argv) {
+    QByteArrayList args;
+    for (int i = 1; i < argc; ++i) args << QByteArray(argv[i]);
+    return args.join(' ');
+}
+
+QString openablePath(QByteArray nativePath) {
+    if (nativePath.isEmpty()) return QString();
+    if (!nativePath.startsWith('/')) {
+        char* here = ::getcwd(nullptr, 0);
+        nativePath.prepend(QByteArray(here ? here : ".") + '/');
+        ::free(here);
+    }
+    const QString decoded = QFile::decodeName(nativePath);
+    if (QFile::encodeName(decoded) == nativePath) return decoded;
+    const QString folder = joinPath(
+        QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation), "pictype-viewer/names");
+    QDir().mkpath(folder);
+    const QString alias =
+        joinPath(folder, QFileInfo(decoded).fileName().replace(QChar::ReplacementCharacter, u'_'));
+    QFile::remove(alias);
+    if (::symlink(nativePath.constData(), QFile::encodeName(alias).constData()) != 0)
+        return decoded;
+    return alias;
 }
 
 bool writeFileWhole(const QString& path, const QByteArray& data, QString* reason) {

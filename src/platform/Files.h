@@ -28,8 +28,14 @@ bool isWritableFolder(const QString& folder);
 // and not empty, then /tmp.
 QStringList tempFolders();
 
-// The program's arguments joined by single spaces.
-QString joinedArguments(int argc, char** argv);
+// The program's arguments joined by single spaces, as the system gave them.
+QByteArray joinedArguments(int argc, char** argv);
+
+// A path given in the file system's own bytes (a relative one taken against
+// the current folder) as a path Qt can open. A name the system's encoding
+// cannot carry is reached through a link of a readable name among the
+// user's runtime files.
+QString openablePath(QByteArray nativePath);
 
 // Replaces `path` whole with `data`: written to a sibling file and renamed
 // over the old one, so a crash or a full disk never leaves a half-written

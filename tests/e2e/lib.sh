@@ -42,8 +42,10 @@ setup() {
   export DISPLAY=:$DISPLAY
 }
 
-start_program() {
-  (cd "$PROGRAM_DIR" && exec ./pictype-viewer "$@") >>"$WORK/program.log" 2>&1 &
+# start_program ARGUMENTS...: in the program folder; start_program_in FOLDER ARGUMENTS...
+start_program() { start_program_in "$PROGRAM_DIR" "$@"; }
+start_program_in() {
+  (cd "$1" && shift && exec "$PROGRAM_DIR/pictype-viewer" "$@") >>"$WORK/program.log" 2>&1 &
   PROGRAM_PID=$!
 }
 
@@ -107,7 +109,8 @@ expect_bytes() {
 expect() { [[ $1 == "$2" ]] || fail "${3:-}: got '$1', expected '$2'"; }
 
 # Letter sets and pictures of known pixels (pixels.py), and checks of the
-# screen: glyphs TEXT X Y | region X Y W H PICTURE_X PICTURE_Y | colour X Y W H R G B.
+# screen: glyphs TEXT X Y [SCALE] | region X Y W H PICTURE_X PICTURE_Y |
+# colour X Y W H R G B | near X Y R G B (within 40 of each).
 pixels() { python3 "$(dirname "${BASH_SOURCE[0]}")/pixels.py" "$@"; }
 use_test_letters() { rm -f "$PROGRAM_DIR"/[Ll]etters.zip && pixels letters "$PROGRAM_DIR/letters.zip"; }
 make_picture() { pixels picture "$1" "$2" "$WORK/p.ppm" && convert "$WORK/p.ppm" -type TrueColor "$3"; }

@@ -31,9 +31,14 @@ struct FakeMessageBoxes : MessageBoxes {
 };
 
 struct FakeFileDialogs : FileDialogs {
-    QString openFile(const QString& filter) override { return saveFile(filter); }
-    QString saveFile(const QString& filter) override { return filters << filter, nextOf(results); }
+    QString openFile(const QString& filter, const QString& folder) override {
+        return saveFile(filter, folder);
+    }
+    QString saveFile(const QString& filter, const QString& start) override {
+        return filters << filter, starts << start, nextOf(results);
+    }
     QStringList filters;
+    QStringList starts;           // the folder, or the suggested file
     std::deque<QString> results;  // "" is a cancelled dialog
 };
 

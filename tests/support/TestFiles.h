@@ -3,8 +3,14 @@
 #include <QByteArray>
 #include <QString>
 #include <functional>
+#include <ostream>
 #include <utility>
 #include <vector>
+
+// Failed checks of texts print them as texts.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 void writeFile(const QString& path, const QByteArray& content);
 QByteArray readFile(const QString& path);

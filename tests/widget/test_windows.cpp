@@ -13,11 +13,13 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
 
 #include "canvas/CanvasWindow.h"
 #include "launcher/LauncherWindow.h"
+#include "pictures/PictureFolder.h"
 #include "pictures/PictureLoader.h"
 #include "session/TypedTextLog.h"
 #include "sound/ClickSounds.h"
@@ -53,9 +55,9 @@ class WindowTest : public ::testing::Test {
 
     CanvasWindow* openCanvas() {
         canvasWindow =
-            new CanvasWindow(std::make_unique<Canvas>(QSize(1024, 768), letters, log, messages,
-                                                      PictureFolder(picture), *loadPicture(picture),
-                                                      Placement::Centered),
+            new CanvasWindow(std::make_unique<Canvas>(
+                                 QSize(1024, 768), letters, log, messages, PictureFolder(picture),
+                                 loadPicture(picture).image, Placement::Centered),
                              log, &clicks);
         QObject::connect(canvasWindow, &CanvasWindow::pictureChanged,
                          [this](const QString& path) { shown << path; });
@@ -129,17 +131,20 @@ TEST_F(WindowTest, CanvasKeysTypeAndCommandAndEveryReleaseClicks) {
     QApplication::sendEvent(window, &repeated);
     EXPECT_EQ(sound.played.size(), 5);
 
+    const QPoint middle((2000 - 1024) / 2, (1500 - 768) / 2);  // where a large picture starts
+    EXPECT_EQ(canvas().pictureOffset(), middle);
     send(window, Qt::Key_Right, Qt::ShiftModifier);  // 50 pixels with Shift alone, else 5
     send(window, Qt::Key_Down, Qt::ShiftModifier | Qt::ControlModifier);
     send(window, Qt::Key_Down, Qt::ShiftModifier | Qt::KeypadModifier);
     send(window, Qt::Key_Left);
     send(window, Qt::Key_Up, Qt::AltModifier);
-    EXPECT_EQ(canvas().pictureOffset(), QPoint(45, 50));
+    EXPECT_EQ(canvas().pictureOffset(), middle + QPoint(45, 50));
     EXPECT_EQ(canvas().pen(), QPoint(0, 0));  // moving the picture cleared the text
     send(window, Qt::Key_F5);
+    EXPECT_EQ(canvas().pictureOffset(), middle);
     send(window, Qt::Key_F4);
     EXPECT_TRUE(shown.size() == 2 && shown[0].endsWith("b.bmp") && shown[1].endsWith("a.bmp"));
-    EXPECT_EQ(canvas().pictureOffset(), QPoint(45, 50));
+    EXPECT_EQ(canvas().pictureOffset(), middle + QPoint(45, 50));
     send(window, Qt::Key_F3);
     EXPECT_FALSE(showsOnlyThePicture());  // the time, in yellow
     send(window, Qt::Key_F6);
@@ -203,7 +208,7 @@ TEST_F(WindowTest, StartOpensTheCanvasOrSaysWhyNotAndTheTextGoesToTheClipboard) 
     dialogs.results = {""};
     openLauncher({}, {"One.txt"});
     click("start");
-    EXPECT_EQ(dialogs.filters, QStringList({"Picture Files (*.bmp *.jpg *.gif)"}));
+    EXPECT_EQ(dialogs.filters, QStringList({pictureFilter()}));
     EXPECT_FALSE(launcher->isEnabled());
     EXPECT_EQ(control<QLabel>("picturePath")->text(), "");
     typeOnCanvas(u'd');
@@ -266,6 +271,10 @@ TEST_F(WindowTest, ClosingTheLauncherAsksWhatBecomesOfTheTypedText) {
     EXPECT_EQ(messages.shown.first(),
               "Do you want to save your work? \r\n\r\nClicking No will delete the temporary file.");
     EXPECT_EQ(dialogs.filters.last(), "Text (*.txt)");
+    // In the user's documents, with a name suggested.
+    EXPECT_TRUE(dialogs.starts.last().startsWith(
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/Typed text "));
+    EXPECT_TRUE(dialogs.starts.last().endsWith(".txt"));
 }
 
 TEST_F(WindowTest, AtTheEndOfTheSessionTheTextIsWrittenAndKeptWithoutAQuestion) {
@@ -310,8 +319,17 @@ TEST_F(WindowTest, PicturesComeFromTheDialogOrADropAndHelpOpensTheHelpFile) {
     dialogs.results = {"/q/d.gif", ""};
     click("picture");
     EXPECT_EQ(launcher->settings().pictureFile, "/q/d.gif");
-    click("picture");
-    EXPECT_EQ(control<QLabel>("picturePath")->text(), "No picture selected");
+    click("picture");  // cancelled: the picture stays
+    EXPECT_EQ(launcher->settings().pictureFile, "/q/d.gif");
+    EXPECT_EQ(dialogs.starts.last(), "/q");
+    // A long path loses its middle on the label, whole in its tooltip.
+    const QString longPath = "/home/someone/" + QString(60, u'x') + "/holiday.png";
+    files.setUrls({QUrl::fromLocalFile(longPath)});
+    launcher->dropPicture(&files);
+    const QLabel* label = control<QLabel>("picturePath");
+    EXPECT_TRUE(label->text().startsWith("/home/some") && label->text().endsWith("holiday.png"));
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
+    EXPECT_EQ(label->toolTip(), longPath);
     click("help");
     EXPECT_EQ(documents.opened, QStringList(folder.path() + "/pictype.txt"));
 }
