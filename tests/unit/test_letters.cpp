@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include "LetterMaker.h"
 #include "LettersTool.h"
 #include "letters/LetterArchive.h"
 #include "letters/LetterSet.h"
@@ -144,6 +145,45 @@ TEST(LettersTool, CommandsMakeCheckPreviewAndPackSets) {
     qputenv("TEMP", QFile::encodeName(folder.path()));
     EXPECT_EQ(LetterArchive(zip).list().names, QStringList{"Made.txt"});
     EXPECT_EQ(LetterArchive(zip).read("Made.txt"), readFile(set));
+}
+
+// Rows a glyph's pixels cover, top and bottom.
+std::pair<int, int> rowsOf(const Glyph& glyph) {
+    int top = 32, bottom = -1;
+    for (const GlyphPixel& pixel : glyph.pixels()) {
+        top = std::min<int>(top, pixel.y);
+        bottom = std::max<int>(bottom, pixel.y);
+    }
+    return {top, bottom};
+}
+
+TEST(LetterMaker, CapitalsOfTheHeightAskedWideGlyphsNarrowedTallOnesSmaller) {
+    MakeOptions options;
+    options.font = kDejaVuBold;
+    options.colors = {qRgb(255, 255, 255)};
+    options.outlineWidth = 2;
+    options.capHeight = 26;
+    options.stretch = 130;
+    QString error;
+    const std::optional<MadeLetterSet> made = makeLetterSet(options, &error);
+    ASSERT_TRUE(made) << error.toStdString();
+    const auto rows = [&](char c) { return rowsOf(*made->letters.glyph(QLatin1Char(c))); };
+    const auto [capTop, capBottom] = rows('H');
+    EXPECT_EQ(capBottom - capTop + 1, 26);
+    EXPECT_EQ(rows('W'), rows('H'));  // as high as the others, only narrower
+    EXPECT_EQ(rows('x').second, capBottom);
+    // Capital tops to descender bottoms centred: as much room above as below.
+    EXPECT_LE(std::abs(capTop - (31 - rows('g').second)), 1);
+    // Too tall for the cell: drawn smaller, so its outline closes it at both ends.
+    const auto [barTop, barBottom] = rows('|');
+    for (const GlyphPixel& pixel : made->letters.glyph(u'|')->pixels())
+        if (pixel.y == barTop || pixel.y == barBottom) {
+            EXPECT_EQ(pixel.color, qRgb(0, 0, 0));
+        }
+
+    options.size = 20;
+    EXPECT_FALSE(makeLetterSet(options, &error));
+    EXPECT_EQ(error, "give a size or a capital height, not both");
 }
 
 }  // namespace

@@ -8,7 +8,9 @@
 #include <QPainterPath>
 #include <QRegularExpression>
 #include <algorithm>
+#include <limits>
 #include <random>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -21,6 +23,7 @@ constexpr int kPenX = 40;
 constexpr int kBaseline = 110;
 constexpr int kLargestFontSize = 48;
 constexpr int kSmallestFontSize = 4;
+constexpr int kNarrowest = 50;  // percent of a font's own width
 
 // One glyph's ink on the scratch square; coordinates are scratch pixels
 // times the block size.
@@ -65,30 +68,100 @@ Ink drawInk(const QFont& font, char character, int block) {
     return ink;
 }
 
+// Each glyph's ink and where it goes in its cell.
 struct DrawnSet {
     std::vector<Ink> inks;
-    int top = 0, bottom = -1;  // the set's vertical reach on the scratch rows
+    int dy = 0;                  // scratch row minus cell row, the same for every glyph
+    int cellTop = 0, reach = 0;  // the rows a gradient spans, in the cell
+    int fontSize = 0;
 };
 
 DrawnSet drawSet(const QFont& font, int block) {
     DrawnSet set;
-    set.top = kScratch * block;
-    for (const char character : LetterSet::kLetterOrder) {
+    for (const char character : LetterSet::kLetterOrder)
         set.inks.push_back(drawInk(font, character, block));
-        const Ink& ink = set.inks.back();
-        if (ink.empty()) continue;
-        set.top = std::min(set.top, ink.top);
-        set.bottom = std::max(set.bottom, ink.bottom);
-    }
     return set;
 }
 
-// True when every glyph, with `margin` pixels around it, fits in a cell.
-bool fits(const DrawnSet& set, int margin) {
-    if (set.bottom - set.top + 1 + 2 * margin > kCell) return false;
-    return std::all_of(set.inks.begin(), set.inks.end(), [margin](const Ink& ink) {
-        return ink.empty() || ink.right - ink.left + 1 + 2 * margin <= kCell;
-    });
+// The rows from the highest top among the glyphs of `tops` to the lowest
+// bottom among those of `bottoms`; bottom < top when they draw nothing.
+std::pair<int, int> band(const DrawnSet& set, std::string_view tops, std::string_view bottoms) {
+    auto ink = [&set](char character) -> const Ink& {
+        return set.inks[static_cast<size_t>(LetterSet::positionOf(QLatin1Char(character)))];
+    };
+    int top = std::numeric_limits<int>::max(), bottom = -1;
+    for (const char character : tops)
+        if (!ink(character).empty()) top = std::min(top, ink(character).top);
+    for (const char character : bottoms) bottom = std::max(bottom, ink(character).bottom);
+    return {top, bottom};
+}
+
+// Places a band of scratch rows in the middle of the cell.
+void centreBand(DrawnSet* set, int top, int bottom) {
+    set->reach = bottom - top + 1;
+    set->cellTop = (kCell - set->reach) / 2;
+    set->dy = top - set->cellTop;
+}
+
+// True when the ink, with `margin` pixels around it, lies inside its cell.
+bool inCell(const DrawnSet& set, const Ink& ink, int margin) {
+    return ink.empty() || (ink.right - ink.left + 1 + 2 * margin <= kCell &&
+                           ink.top - set.dy >= margin && ink.bottom - set.dy + margin < kCell);
+}
+
+// The largest font size at which every glyph, its whole reach centred,
+// fits a cell.
+std::optional<DrawnSet> drawLargestThatFits(QFont font, int first, int last, int block,
+                                            int margin) {
+    for (int candidate = first; candidate >= last; --candidate) {
+        font.setPixelSize(candidate);
+        DrawnSet set = drawSet(font, block);
+        const auto [top, bottom] = band(set, LetterSet::kLetterOrder, LetterSet::kLetterOrder);
+        if (bottom < top) continue;
+        centreBand(&set, top, bottom);
+        if (std::all_of(set.inks.begin(), set.inks.end(),
+                        [&](const Ink& ink) { return inCell(set, ink, margin); })) {
+            set.fontSize = candidate;
+            return set;
+        }
+    }
+    return std::nullopt;
+}
+
+// The largest font size whose capitals, outline included, are at most
+// `capHeight` and leave the lowercase descenders room below them; the band
+// from capital tops to descender bottoms is centred. A glyph too wide for
+// its cell ("W", "m") is narrowed first, down to kNarrowest; one that still
+// reaches out of it (brackets) is drawn at the largest smaller size that
+// keeps it inside, on the same baseline.
+std::optional<DrawnSet> drawToCapHeight(QFont font, int capHeight, int block, int margin) {
+    for (int candidate = kLargestFontSize; candidate >= kSmallestFontSize; --candidate) {
+        font.setPixelSize(candidate);
+        const Ink capital = drawInk(font, 'H', block);
+        if (capital.empty() || capital.bottom - capital.top + 1 + 2 * margin > capHeight) continue;
+        DrawnSet set = drawSet(font, block);
+        const auto [top, bottom] =
+            band(set, "ABCDEFGHIJKLMNOPQRSTUVWXYZ", "abcdefghijklmnopqrstuvwxyz");
+        if (bottom - top + 1 + 2 * margin > kCell) continue;
+        centreBand(&set, top, bottom);
+        set.fontSize = candidate;
+        for (int p = 0; p < LetterSet::kSize; ++p) {
+            Ink& ink = set.inks[static_cast<size_t>(p)];
+            QFont narrower = font;
+            auto redraw = [&] { ink = drawInk(narrower, LetterSet::kLetterOrder[p], block); };
+            while (!ink.empty() && ink.right - ink.left + 1 + 2 * margin > kCell &&
+                   narrower.stretch() > kNarrowest) {
+                narrower.setStretch(std::max(kNarrowest, narrower.stretch() - 5));
+                redraw();
+            }
+            for (int smaller = candidate - 1; !inCell(set, ink, margin) && smaller > 0; --smaller) {
+                narrower.setPixelSize(smaller);
+                redraw();
+            }
+        }
+        return set;
+    }
+    return std::nullopt;
 }
 
 // The family to draw with: a font file's own family once it is registered,
@@ -147,6 +220,12 @@ bool checkOptions(const MakeOptions& options, QString* error) {
         *error = QStringLiteral("the grain runs from 0 to 90 percent");
     } else if (options.size < 0 || options.size > kCell) {
         *error = QStringLiteral("the size runs from 1 to 32 pixels (0 = largest that fits)");
+    } else if (options.stretch < 50 || options.stretch > 200) {
+        *error = QStringLiteral("the stretch runs from 50 to 200 percent");
+    } else if (options.capHeight < 0 || options.capHeight > kCell) {
+        *error = QStringLiteral("the capital height runs from 1 to 32 pixels");
+    } else if (options.capHeight > 0 && options.size > 0) {
+        *error = QStringLiteral("give a size or a capital height, not both");
     } else {
         return true;
     }
@@ -173,32 +252,33 @@ std::optional<MadeLetterSet> makeLetterSet(const MakeOptions& options, QString* 
 
     QFont font(*family);
     font.setWeight(static_cast<QFont::Weight>(style.weight));
+    font.setStretch(style.stretch);
 
-    // The largest font size whose every glyph fits, or exactly the size asked for.
-    DrawnSet set;
-    int fontSize = 0;
-    const int first = style.size > 0 ? std::max(1, style.size / style.block) : kLargestFontSize;
-    const int last = style.size > 0 ? first : kSmallestFontSize;
-    for (int candidate = first; candidate >= last; --candidate) {
-        font.setPixelSize(candidate);
-        set = drawSet(font, style.block);
-        if (set.bottom >= set.top && fits(set, margin)) {
-            fontSize = candidate;
-            break;
-        }
+    std::optional<DrawnSet> drawn;
+    if (style.capHeight > 0) {
+        drawn = drawToCapHeight(font, style.capHeight, style.block, margin);
+    } else {
+        // The largest font size whose every glyph fits, or exactly the size asked for.
+        const int first = style.size > 0 ? std::max(1, style.size / style.block) : kLargestFontSize;
+        drawn = drawLargestThatFits(font, first, style.size > 0 ? first : kSmallestFontSize,
+                                    style.block, margin);
     }
-    if (fontSize == 0) {
+    if (!drawn) {
         *error =
-            style.size > 0
+            style.capHeight > 0
+                ? QStringLiteral("no capitals of %1 pixels or less leave the descenders room")
+                      .arg(style.capHeight)
+            : style.size > 0
                 ? QStringLiteral("at size %1 some glyphs do not fit a 32 x 32 cell").arg(style.size)
                 : QStringLiteral("the font draws nothing that fits a 32 x 32 cell");
         return std::nullopt;
     }
+    const DrawnSet& set = *drawn;
+    const int reach = set.reach;
+    const int cellTop = set.cellTop;
 
     MadeLetterSet made;
-    made.size = fontSize * style.block;
-    const int reach = set.bottom - set.top + 1;
-    const int cellTop = (kCell - reach) / 2;
+    made.size = set.fontSize * style.block;
     std::mt19937 grain(style.seed);
     std::uniform_int_distribution<int> percent(0, 99);
 
@@ -209,7 +289,7 @@ std::optional<MadeLetterSet> makeLetterSet(const MakeOptions& options, QString* 
         if (ink.empty()) continue;
         const int cellLeft = (kCell - (ink.right - ink.left + 1)) / 2;
         const int dx = ink.left - cellLeft;
-        const int dy = set.top - cellTop;
+        const int dy = set.dy;
         auto inked = [&](int x, int y) { return ink.at(x + dx, y + dy); };
         // Within the outline's width of the ink, measured round so that
         // wide outlines keep soft corners.

@@ -3,13 +3,13 @@
 #include <QCommandLineParser>
 #include <QFile>
 #include <QFileInfo>
-#include <QImage>
 #include <memory>
 
 #include "LetterCheck.h"
 #include "LetterMaker.h"
 #include "LetterPack.h"
 #include "LetterPreview.h"
+#include "pictures/PictureLoader.h"
 #include "platform/Files.h"
 
 namespace {
@@ -78,7 +78,12 @@ int runMake(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     parser.addOptions({
         {"font", "Font file or family name.", "font"},
         {"size", "Glyph size in pixels; the largest that fits when left out.", "pixels", "0"},
+        {"cap-height",
+         "Capitals this many pixels high, outline included, instead of a size; glyphs that "
+         "would leave the cell are drawn smaller.",
+         "pixels", "0"},
         {"weight", "normal, bold, or 100 to 900.", "weight", "bold"},
+        {"stretch", "Width in percent of the font's own, 50 to 200.", "percent", "100"},
         {"style", "solid, outline or gradient.", "style", "outline"},
         {"color", "Fill colour #RRGGBB; give several (top to bottom) for a gradient.", "colour"},
         {"outline", "Outline colour #RRGGBB (outline style: black when left out).", "colour"},
@@ -117,15 +122,21 @@ int runMake(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         }
     }
     const std::optional<int> size = parseNumber(parser.value("size"), "--size", err);
+    const std::optional<int> stretch = parseNumber(parser.value("stretch"), "--stretch", err);
+    const std::optional<int> capHeight =
+        parseNumber(parser.value("cap-height"), "--cap-height", err);
     const std::optional<int> weight = parseWeight(parser.value("weight"), err);
     const std::optional<int> outlineWidth =
         parseNumber(parser.value("outline-width"), "--outline-width", err);
     const std::optional<int> block = parseNumber(parser.value("block"), "--block", err);
     const std::optional<int> grain = parseNumber(parser.value("grain"), "--grain", err);
     const std::optional<int> seed = parseNumber(parser.value("seed"), "--seed", err);
-    if (!size || !weight || !outlineWidth || !block || !grain || !seed) return kUsage;
+    if (!size || !capHeight || !stretch || !weight || !outlineWidth || !block || !grain || !seed)
+        return kUsage;
     options.outlineWidth = *outlineWidth;
     options.size = *size;
+    options.capHeight = *capHeight;
+    options.stretch = *stretch;
     options.weight = *weight;
     options.block = *block;
     options.grain = *grain;
@@ -206,11 +217,12 @@ int runPreview(const QStringList& arguments, QTextStream& out, QTextStream& err)
     options.lines = parser.values("text");
     options.zoom = *zoom;
     if (parser.isSet("picture")) {
-        options.picture = QImage(parser.value("picture"));
-        if (options.picture.isNull()) {
-            err << parser.value("picture") << " is not a picture\n";
+        const Picture picture = loadPicture(parser.value("picture"));
+        if (!picture.loaded()) {
+            err << refusalMessage(parser.value("picture"), picture) << '\n';
             return kFailed;
         }
+        options.picture = picture.image;
     }
     const QString output = parser.value("output");
     if (!renderPreview(letters, options).save(output, "PNG")) {
