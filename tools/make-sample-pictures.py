@@ -6,11 +6,12 @@ Each picture is painted here pixel by pixel, written as a PPM and turned into
 its final format by ImageMagick's `convert`. Everything is drawn from a fixed
 seed, so running the script again gives the same pictures.
 
-  alpine-dawn.jpg  2560 x 1600  mountains over a lake at dawn: larger than a
-                                1920 x 1080 screen, so the arrow keys pan it
-  green-hills.jpg  1280 x 800   rolling hills under a soft evening sky
-  night-sky.bmp     320 x 240   a small starry sky: centred, it leaves margins
-  paper-waves.gif    96 x 96    a seamless wave pattern to tile the screen
+  alpine-dawn.jpg       5120 x 3200  mountains over a lake at dawn: larger
+                                     than a 4K screen, so Centered shows its
+                                     middle and the arrow keys pan it
+  green-hills.jpg       1280 x 800   rolling hills under a soft evening sky
+  night-sky-tile.bmp     320 x 240   seamless stars, for Tiled
+  paper-waves-tile.gif    96 x 96    a seamless wave pattern, for Tiled
 """
 import math
 import os
@@ -64,22 +65,30 @@ class Ridge:
         return total / self.norm
 
 
-def alpine_dawn(width=2560, height=1600):
+def alpine_dawn(width=5120, height=3200):
     rng = random.Random(1961)
+    scale = width / 2560  # the ranges keep their shapes at any size
     horizon = int(height * 0.68)
     sun_x, sun_y, sun_r = width * 0.63, horizon - height * 0.09, height * 0.045
     sky = [(0.0, (22, 32, 78)), (0.45, (92, 86, 150)), (0.8, (236, 150, 130)),
            (1.0, (255, 210, 150))]
     # Far ranges are pale and blue, near ones dark: air between eye and rock.
     ranges = [
-        (Ridge(rng, width, 6, 512, 0.5), horizon - height * 0.42, height * 0.30, (150, 140, 185)),
-        (Ridge(rng, width, 6, 384, 0.55), horizon - height * 0.28, height * 0.24, (96, 92, 140)),
-        (Ridge(rng, width, 7, 256, 0.55), horizon - height * 0.14, height * 0.14, (48, 52, 84)),
-        (Ridge(rng, width, 5, 160, 0.5), horizon - height * 0.05, height * 0.05, (26, 36, 48)),
+        (Ridge(rng, width, 7, int(512 * scale), 0.5), horizon - height * 0.42, height * 0.30,
+         (150, 140, 185)),
+        (Ridge(rng, width, 7, int(384 * scale), 0.55), horizon - height * 0.28, height * 0.24,
+         (96, 92, 140)),
+        (Ridge(rng, width, 8, int(256 * scale), 0.55), horizon - height * 0.14, height * 0.14,
+         (48, 52, 84)),
+        (Ridge(rng, width, 6, int(160 * scale), 0.5), horizon - height * 0.05, height * 0.05,
+         (26, 36, 48)),
     ]
     tops = [[top + span * (1 - ridge.at(x)) for x in range(width)]
             for ridge, top, span, _ in ranges]
-    snow = Ridge(rng, width, 4, 64, 0.6)
+    # The snow line: an altitude, ragged where drifts and rocks break it.
+    snow = Ridge(rng, width, 5, int(64 * scale), 0.6)
+    snow_line = [horizon - height * 0.305 + height * 0.04 * (snow.at(x) - 0.5) for x in range(width)]
+    snow_edge = height * 0.006
 
     rows = []
     for y in range(horizon):
@@ -94,9 +103,11 @@ def alpine_dawn(width=2560, height=1600):
                     # Shaded by height alone: darker towards the foot of the range.
                     depth = min(1.0, (y - highest) / (span + height * 0.1))
                     colour = mix(base, (base[0] * 0.6, base[1] * 0.6, base[2] * 0.7), depth)
-                    # Snow on the highest peaks of the two far ranges.
-                    if layer < 2 and y - top < height * 0.03 * snow.at(x) and top < horizon - height * 0.3:
-                        colour = mix(colour, (245, 225, 230), 0.75)
+                    # Snow above the snow line on the two far ranges, fading
+                    # out over a few pixels below it.
+                    if layer < 2 and y < snow_line[x] + snow_edge:
+                        cover = min(1.0, (snow_line[x] + snow_edge - y) / snow_edge)
+                        colour = mix(colour, (245, 225, 230), 0.75 * cover)
                     break
             if colour is None:
                 d = math.hypot(x - sun_x, y - sun_y)
@@ -112,7 +123,7 @@ def alpine_dawn(width=2560, height=1600):
     for y in range(horizon, height):
         depth = (y - horizon) / (height - horizon)
         source = rows[max(0, horizon - 1 - int((y - horizon) * 1.4))]
-        shift = int(6 * math.sin(y * 0.9) * (0.3 + depth)) * 3
+        shift = int(6 * scale * math.sin(y * 0.9 / scale) * (0.3 + depth)) * 3
         mirrored = source[shift:] + source[:shift]
         darken = 0.72 - 0.3 * depth
         row = bytearray(len(mirrored))
@@ -155,28 +166,28 @@ def green_hills(width=1280, height=800):
     return width, height, rows
 
 
-def night_sky(width=320, height=240):
+def night_sky_tile(width=320, height=240):
+    """Stars over a faint haze; everything wraps round the edges, so the
+    tiles meet without a seam."""
     rng = random.Random(7)
-    sky = [(0.0, (4, 8, 30)), (0.7, (20, 34, 80)), (1.0, (60, 60, 110))]
-    stars = {(rng.randrange(width), rng.randrange(int(height * 0.8))): rng.random()
-             for _ in range(220)}
-    moon_x, moon_y, moon_r = width * 0.78, height * 0.22, height * 0.08
+    deep, haze = (6, 12, 38), (34, 42, 96)
+    kx, ky = 2 * math.pi / width, 2 * math.pi / height
+    stars = {(rng.randrange(width), rng.randrange(height)): rng.random() for _ in range(260)}
+    # The brightest stars shine a pixel into their neighbours, across edges too.
+    glow = {}
+    for (x, y), brightness in stars.items():
+        if brightness > 0.85:
+            for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1)):
+                glow[((x + dx) % width, (y + dy) % height)] = brightness * 0.35
     rows = []
     for y in range(height):
-        sky_colour = gradient(sky, y / height)
         row = bytearray()
         for x in range(width):
-            colour = sky_colour
-            brightness = stars.get((x, y))
+            t = 0.5 + 0.25 * math.sin(kx * x + 2 * math.sin(ky * y)) + 0.25 * math.sin(ky * 2 * y)
+            colour = mix(deep, haze, t * t)
+            brightness = stars.get((x, y), glow.get((x, y)))
             if brightness is not None:
-                colour = mix(sky_colour, (255, 250, 225), 0.4 + 0.6 * brightness)
-            d = math.hypot(x - moon_x, y - moon_y)
-            if d < moon_r:
-                # A crescent: the moon minus a disc shifted towards the upper left.
-                if math.hypot(x - moon_x + moon_r * 0.45, y - moon_y + moon_r * 0.2) > moon_r:
-                    colour = (250, 240, 200)
-            elif d < moon_r * 2.5:
-                colour = mix(colour, (70, 80, 120), 0.35 * (1 - (d - moon_r) / (moon_r * 1.5)))
+                colour = mix(colour, (255, 250, 225), 0.3 + 0.7 * brightness)
             row += bytes(clamp_byte(c) for c in colour)
         rows.append(row)
     return width, height, rows
@@ -202,8 +213,8 @@ PICTURES = [
     ("alpine-dawn.jpg", alpine_dawn, ["-quality", "82", "-sampling-factor", "4:2:0"]),
     ("green-hills.jpg", green_hills, ["-quality", "85"]),
     # Windows 3 bitmaps, the form every picture loader reads.
-    ("night-sky.bmp", night_sky, ["-type", "TrueColor"]),
-    ("paper-waves.gif", paper_waves, ["-colors", "64", "+dither"]),
+    ("night-sky-tile.bmp", night_sky_tile, ["-type", "TrueColor"]),
+    ("paper-waves-tile.gif", paper_waves, ["-colors", "64", "+dither"]),
 ]
 
 

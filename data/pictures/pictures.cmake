@@ -4,6 +4,6 @@
 set(PICTYPE_SAMPLE_PICTURES
   alpine-dawn.jpg
   green-hills.jpg
-  night-sky.bmp
-  paper-waves.gif
+  night-sky-tile.bmp
+  paper-waves-tile.gif
 )

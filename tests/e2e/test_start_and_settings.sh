@@ -14,7 +14,7 @@ wait_exit
 [[ ! -e $PROGRAM_DIR/pictype.ini ]] || fail "a run without letters.zip wrote pictype.ini"
 
 mv "$WORK/letters.zip" "$PROGRAM_DIR/Letters.ZIP"
-settings="\"$PROGRAM_DIR/pictures/night-sky.bmp\",\"Chalk.txt\",#FALSE#,1\r\n"
+settings="\"$PROGRAM_DIR/pictures/night-sky-tile.bmp\",\"Chalk.txt\",#FALSE#,1\r\n"
 printf '%b' "$settings" >"$PROGRAM_DIR/pictype.ini"
 start_program
 wait_launcher
