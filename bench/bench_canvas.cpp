@@ -39,13 +39,13 @@ QImage picture(int width, int height) {
 struct Bench {
     Bench() {
         // Every character has a full 32 x 32 glyph, the most a key can draw.
-        for (int p = 0; p < LetterSet::kSize; ++p) {
-            Glyph& glyph = letters.at(p);
-            glyph.count = Glyph::kCapacity;
-            for (int k = 0; k < Glyph::kCapacity; ++k)
-                glyph.pixel[static_cast<size_t>(k)] = {static_cast<int16_t>(k % 32),
-                                                       static_cast<int16_t>(k / 32),
-                                                       qRgb(k % 256, 0x40, p)};
+        std::vector<GlyphPixel> glyph(LetterSet::kMaxPixels);
+        for (int p = 0; p < LetterSet::kBaseSize; ++p) {
+            for (int k = 0; k < LetterSet::kMaxPixels; ++k)
+                glyph[static_cast<size_t>(k)] = {static_cast<int16_t>(k % 32),
+                                                 static_cast<int16_t>(k / 32),
+                                                 qRgb(k % 256, 0x40, p)};
+            letters.setGlyph(static_cast<char32_t>(LetterSet::kLetterOrder[p]), glyph);
         }
     }
     std::unique_ptr<Canvas> canvas(QSize screen, QImage image, Placement placement) {
@@ -124,12 +124,11 @@ void BM_RawGlyphWrites(benchmark::State& state) {
     QImage image(800, 600, QImage::Format_RGB32);
     auto* bits = reinterpret_cast<QRgb*>(image.bits());
     const qsizetype stride = image.bytesPerLine() / qsizetype(sizeof(QRgb));
-    const Glyph& glyph = bench().letters.at(0);
+    const GlyphPixels glyph = bench().letters.pixelsAt(0);
     int cell = 0;
     for (auto _ : state) {
         const int left = (cell % 24) * 32;
-        for (const GlyphPixel& pixel : glyph.pixels())
-            bits[pixel.y * stride + left + pixel.x] = pixel.color;
+        for (const GlyphPixel& pixel : glyph) bits[pixel.y * stride + left + pixel.x] = pixel.color;
         ++cell;
         benchmark::ClobberMemory();
     }

@@ -23,7 +23,7 @@ namespace {
 // Every pixel of every cell, with colours of full length, as the maker writes.
 QByteArray maximalSetText() {
     QByteArray text;
-    for (int p = 0; p < LetterSet::kSize; ++p) {
+    for (int p = 0; p < LetterSet::kBaseSize; ++p) {
         text += "\"" + QByteArray::number(p) + "\",1024\r\n";
         for (int k = 0; k < 1024; ++k)
             text += QByteArray::number(k % 32) + ',' + QByteArray::number(k / 32) + ',' +
@@ -104,7 +104,7 @@ void BM_LoadLetterSetFromArchive(benchmark::State& state) {
         const std::optional<QByteArray> member = f.archive.read(QStringLiteral("Maximal.txt"));
         if (!member || !f.letters.read(*member).complete) state.SkipWithError("load failed");
     }
-    if (f.letters.at(LetterSet::kSize - 1).count != Glyph::kCapacity)
+    if (f.letters.pixelsAt(LetterSet::kBaseSize - 1).size() != LetterSet::kMaxPixels)
         state.SkipWithError("the set did not load completely");
     state.SetBytesProcessed(state.iterations() * f.text.size());
 }

@@ -33,14 +33,17 @@ QString Canvas::picturePath() const {
 }
 
 void Canvas::typeText(const QString& text) {
-    for (const QChar character : text) typeCharacter(character);
+    // Composed first: an "e" followed by a combining accent is one "é".
+    const QString composed = text.normalized(QString::NormalizationForm_C);
+    for (const char32_t character : composed.toUcs4()) typeCharacter(character);
 }
 
-void Canvas::typeCharacter(QChar character) {
+void Canvas::typeCharacter(char32_t character) {
     eraseCursorMark();
-    const Glyph* glyph = letters_.glyph(character);
-    if (glyph == nullptr) return;
-    drawGlyph(*glyph);
+    // Tab and the other control characters are no letters; the keys that
+    // matter (Enter, Backspace, Esc) come as keys.
+    if (QChar::category(character) == QChar::Other_Control) return;
+    drawGlyph(letters_.glyph(character).value_or(letters_.fallback()));
     log_.type(character);
     placed(layout_.advance());
 }
@@ -48,7 +51,7 @@ void Canvas::typeCharacter(QChar character) {
 void Canvas::newLine() {
     eraseCursorMark();
     // The line end takes a cell like a space.
-    drawGlyph(*letters_.glyph(u' '));
+    drawGlyph(*letters_.glyph(U' '));
     log_.typeLineEnd();
     placed(layout_.newLine());
 }
@@ -123,7 +126,7 @@ bool Canvas::stepPicture(PictureFolder::Step step) {
     return false;
 }
 
-void Canvas::drawGlyph(const Glyph& glyph) {
+void Canvas::drawGlyph(GlyphPixels glyph) {
     if (scale_ != 1) {
         drawScaledGlyph(glyph);
         return;
@@ -134,7 +137,7 @@ void Canvas::drawGlyph(const Glyph& glyph) {
     auto* bits = reinterpret_cast<QRgb*>(screen_.bits());
     const qsizetype stride = screen_.bytesPerLine() / qsizetype(sizeof(QRgb));
     int left = INT_MAX, top = INT_MAX, right = INT_MIN, bottom = INT_MIN;
-    for (const GlyphPixel& pixel : glyph.pixels()) {
+    for (const GlyphPixel& pixel : glyph) {
         const int x = pen.x() + pixel.x;
         const int y = pen.y() + pixel.y;
         if (x < 0 || y < 0 || x >= width || y >= height) continue;
@@ -147,10 +150,10 @@ void Canvas::drawGlyph(const Glyph& glyph) {
     if (left <= right) changes_ += QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
-void Canvas::drawScaledGlyph(const Glyph& glyph) {
+void Canvas::drawScaledGlyph(GlyphPixels glyph) {
     const QPoint pen = layout_.pen();
     QRect touched;
-    for (const GlyphPixel& pixel : glyph.pixels()) {
+    for (const GlyphPixel& pixel : glyph) {
         const QRect block =
             QRect(pen + QPoint(pixel.x, pixel.y) * scale_, QSize(scale_, scale_)) & screen_.rect();
         for (int y = block.top(); y <= block.bottom(); ++y) {

@@ -9,10 +9,9 @@
 
 #include "canvas/Background.h"
 #include "canvas/TextLayout.h"
+#include "letters/LetterSet.h"
 #include "pictures/PictureFolder.h"
 
-class LetterSet;
-struct Glyph;
 class MessageBoxes;
 class TypedTextLog;
 
@@ -48,8 +47,10 @@ class Canvas {
     // The picture shown; empty when there is none.
     QString picturePath() const;
 
-    // Typing. Each character that has a glyph takes the next cell; any other
-    // only takes the cursor mark away. Every 501 keys the text is written out.
+    // Typing. Each character but a control character takes the next cell,
+    // drawn with its glyph or, when the set has none, the set's fallback;
+    // a control character only takes the cursor mark away. Every 501 keys
+    // the text is written out.
     void typeText(const QString& text);
     void newLine();
     void backspace();
@@ -66,10 +67,10 @@ class Canvas {
     bool stepPicture(PictureFolder::Step step);
 
   private:
-    void typeCharacter(QChar character);
+    void typeCharacter(char32_t character);
     void placed(bool pageFull);
-    void drawGlyph(const Glyph& glyph);
-    void drawScaledGlyph(const Glyph& glyph);
+    void drawGlyph(GlyphPixels glyph);
+    void drawScaledGlyph(GlyphPixels glyph);
     void eraseCell();
     void drawCursorMark();
     void eraseCursorMark();

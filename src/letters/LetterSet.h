@@ -2,12 +2,15 @@
 
 #include <QByteArray>
 #include <QChar>
+#include <QHash>
 #include <QRgb>
 #include <QString>
 #include <array>
 #include <cstdint>
-#include <memory>
+#include <optional>
 #include <span>
+#include <string_view>
+#include <vector>
 
 // One pixel of a glyph: its offset from the cell's top-left corner and its colour.
 struct GlyphPixel {
@@ -16,60 +19,71 @@ struct GlyphPixel {
     QRgb color = 0;
 };
 
-// One character of a letter set: up to 1024 coloured pixels, in the order
-// the file lists them, so that a later pixel at the same place wins.
-struct Glyph {
-    static constexpr int kCapacity = 1024;
-    int count = 0;
-    std::array<GlyphPixel, kCapacity> pixel{};
-
-    std::span<const GlyphPixel> pixels() const {
-        return {pixel.data(), static_cast<size_t>(count)};
-    }
-};
+// The pixels of one character, in the order the file lists them, so that
+// a later pixel at the same place wins.
+using GlyphPixels = std::span<const GlyphPixel>;
 
 // What reading a letter-set file achieved.
 struct LetterSetReading {
-    int blocksRead = 0;        // complete blocks, 0 to 95
-    bool complete = false;     // all 95 blocks were read
-    QString stopReason;        // why reading stopped early; empty when complete
+    int blocksRead = 0;        // complete blocks among the first 95
+    int extraBlocksRead = 0;   // complete blocks after them
+    bool complete = false;     // all of the first 95 blocks were read
+    QString stopReason;        // why reading stopped at a fault; empty when it did not
     qsizetype stopOffset = 0;  // byte offset where reading ended: the start of
-                               // the failing field, or just after the 95th block
+                               // the failing field, or the end of the last block
 };
 
-// A letter set: a glyph for each of the 95 printable ASCII characters.
+// A letter set: the coloured pixels of each character it can draw.
 //
-// The file is a flat list of comma- or line-separated fields, one block per
-// character in the order of kLetterOrder: a label (ignored), a pixel count,
-// then x, y and colour for each pixel. Colours are stored as
-// blue * 65536 + green * 256 + red.
+// The file is a flat list of comma- or line-separated fields. First come 95
+// blocks, one per printable ASCII character in the order of kLetterOrder:
+// a label (ignored), a pixel count, then x, y and colour for each pixel.
+// Colours are stored as blue * 65536 + green * 256 + red. Any further
+// blocks have the same form, each labelled with the one character it draws
+// (any character but a control character or one of the 95), in UTF-8.
 class LetterSet {
   public:
-    // The characters in the order of a letter-set file's blocks.
+    // The characters in the order of a letter-set file's first blocks.
     static constexpr std::string_view kLetterOrder =
         "abcdefghijklmnopqrstuvwxyz ABCDEFGHIJKLMNOPQRSTUVWXYZ"
         ".,?!'\"1234567890;:\\/()*@#$%^&-_=+|[]{}`~<>";
-    static constexpr int kSize = 95;
-    static_assert(kLetterOrder.size() == kSize);
+    static constexpr int kBaseSize = 95;
+    static_assert(kLetterOrder.size() == kBaseSize);
+    static constexpr int kMaxPixels = 1024;  // in one character
 
-    // Every glyph empty, so that nothing is drawn before a set is read.
+    // The 95 characters without pixels, so that nothing is drawn before a
+    // set is read.
     LetterSet();
 
-    // The glyph of a character, nullptr for a character without one.
-    const Glyph* glyph(QChar character) const {
-        const int position = positionOf(character);
-        return position < 0 ? nullptr : &(*glyphs_)[static_cast<size_t>(position)];
+    // The glyphs: the 95 of kLetterOrder first, then the further ones in
+    // the order the file gave them.
+    int size() const { return static_cast<int>(entries_.size()); }
+    char32_t characterAt(int index) const { return entry(index).character; }
+    GlyphPixels pixelsAt(int index) const {
+        const Entry& e = entry(index);
+        return {pixels_.data() + e.first, e.count};
     }
-    const Glyph& at(int position) const { return (*glyphs_)[static_cast<size_t>(position)]; }
-    Glyph& at(int position) { return (*glyphs_)[static_cast<size_t>(position)]; }
+    // The index of a character's glyph; -1 when the set has none.
+    int indexOf(char32_t character) const;
+    std::optional<GlyphPixels> glyph(char32_t character) const {
+        const int index = indexOf(character);
+        if (index < 0) return std::nullopt;
+        return pixelsAt(index);
+    }
+    // What a character without a glyph is drawn as, so that it still takes
+    // its cell: the set's "?", or a frame when that draws nothing.
+    GlyphPixels fallback() const;
 
-    // The position of a character in kLetterOrder; -1 when it has none.
-    static int positionOf(QChar character);
+    // Gives a character the pixels (at most kMaxPixels of them): one of the
+    // 95 has its glyph replaced, any other is added after the rest.
+    void setGlyph(char32_t character, GlyphPixels pixels);
 
-    // Reads a letter-set file over the glyphs held. A field that fails stops
-    // the reading there: blocks before it are replaced, the failing block
-    // keeps what was stored of it, and the blocks after it keep what they
-    // held. A count above 1024 keeps its first 1024 pixels.
+    // Reads a letter-set file over the glyphs held. A fault stops the
+    // reading there: the blocks before it are replaced, the failing block
+    // holds the pixels read of it, and what the reading did not reach keeps
+    // what it held (the remaining of the 95, and when the fault lies among
+    // them the further glyphs too). A block of more than 1024 pixels is a
+    // fault after its first 1024.
     LetterSetReading read(const QByteArray& data);
 
     // The letter-set file of the glyphs held: one line per block head (its
@@ -78,8 +92,17 @@ class LetterSet {
     QByteArray format() const;
 
   private:
-    // Allocated once, whole, and only ever overwritten.
-    std::unique_ptr<std::array<Glyph, kSize>> glyphs_;
+    struct Entry {
+        char32_t character;
+        uint32_t first;  // in pixels_
+        uint32_t count;
+    };
+    const Entry& entry(int index) const { return entries_[static_cast<size_t>(index)]; }
+
+    std::vector<GlyphPixel> pixels_;
+    std::vector<Entry> entries_;
+    QHash<char32_t, int> extraIndex_;  // index in entries_ of each glyph past the 95
+    std::vector<GlyphPixel> frame_;    // the fallback when "?" draws nothing
 };
 
 // The stored form of a colour and back: blue * 65536 + green * 256 + red.

@@ -94,6 +94,11 @@ FieldReader::Raw FieldReader::nextField(bool numeric) {
     return field;
 }
 
+bool FieldReader::atEnd() const {
+    return std::all_of(view_.begin() + pos_, view_.end(),
+                       [](char c) { return isBlank(c) || isLineEnd(c) || c == '\x1a'; });
+}
+
 QString FieldReader::readString() {
     return QString::fromLocal8Bit(nextField(false).text);
 }

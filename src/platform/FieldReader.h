@@ -39,12 +39,19 @@ class FieldReader {
 
     // The next field as text, whatever it holds.
     QString readString();
+    // The next field's bytes as they stand, quotes taken off; valid while
+    // the reader lives.
+    QByteArrayView readBytes() { return nextField(false).text; }
     // The next field as a whole decimal number in [min, max].
     int64_t readInteger(int64_t min, int64_t max);
     int16_t readInt16() { return static_cast<int16_t>(readInteger(INT16_MIN, INT16_MAX)); }
     int32_t readInt32() { return static_cast<int32_t>(readInteger(INT32_MIN, INT32_MAX)); }
     // The next field, typed by its look.
     FieldValue readValue();
+
+    // Whether only blanks, line ends and end-of-file marks (Ctrl+Z, which
+    // old editors wrote) are left.
+    bool atEnd() const;
 
     // Byte offset of the next unread character, for reports.
     qsizetype position() const { return pos_; }

@@ -86,8 +86,8 @@ void TypedTextLog::typed(const QString& text) {
     ++keysSinceWrite_;
 }
 
-void TypedTextLog::type(QChar character) {
-    typed(QString(character));
+void TypedTextLog::type(char32_t character) {
+    typed(QString::fromUcs4(&character, 1));
 }
 
 void TypedTextLog::typeLineEnd() {
@@ -98,7 +98,7 @@ void TypedTextLog::eraseLast() {
     const qsizetype typedNow = text_.size() - openingStart_;
     if (!inOpening_ || typedNow == 0) return;
     if (!text_.endsWith(QLatin1Char('\n')))
-        text_.chop(1);
+        text_.chop(text_.back().isLowSurrogate() && typedNow > 1 ? 2 : 1);  // one character
     else if (typedNow > 2)
         text_.chop(kEnter.size());
     changed_ = true;
@@ -106,8 +106,7 @@ void TypedTextLog::eraseLast() {
 
 bool TypedTextLog::write(QString* reason) {
     if (!changed_) return true;
-    // Typed characters are 32 to 126: the same bytes in every 8-bit code page.
-    if (!writeFileWhole(path_, text_.toLatin1() + kLineEnd, reason)) return false;
+    if (!writeFileWhole(path_, text_.toUtf8() + kLineEnd, reason)) return false;
     changed_ = false;
     keysSinceWrite_ = 0;
     return true;
@@ -126,7 +125,7 @@ QString TypedTextLog::takeClipboardText() {
 }
 
 bool TypedTextLog::saveAs(const QString& target, QString* reason) {
-    if (!writeNewFile(target, text_.toLatin1() + kLineEnd, reason)) return false;
+    if (!writeNewFile(target, text_.toUtf8() + kLineEnd, reason)) return false;
     remove();
     return true;
 }

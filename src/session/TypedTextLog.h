@@ -10,7 +10,8 @@ class Clock;
 // Everything typed on the canvas in this run, kept in a typed-text file
 // "~<number>" and handed to the clipboard.
 //
-// The file holds the text followed by one final CR LF; each Enter is a
+// The file holds the text in UTF-8 (so ASCII text is plain ASCII) followed
+// by one final CR LF; each Enter is a
 // space and CR LF, and the texts of two openings of the canvas are joined by
 // one space unless the earlier one ended in a space or a line end. Each write
 // replaces the file whole, so a crash or a full disk mid-write leaves the
@@ -41,7 +42,7 @@ class TypedTextLog {
 
     // Typing: a character, an Enter, and a Backspace, which takes back the
     // last character or the last Enter of this opening of the canvas.
-    void type(QChar character);
+    void type(char32_t character);
     void typeLineEnd();
     void eraseLast();
 

@@ -167,9 +167,19 @@ TEST_F(CanvasTest, ALetterIsItsGlyphsPixelsWithTheCursorMarkUnderTheNextCell) {
     EXPECT_EQ(at(62, 31), kMark);
     EXPECT_EQ(at(63, 31), kGrey);
     EXPECT_EQ(log.text(), "b");
-    canvas.typeText("\té");  // no glyph: only the cursor mark goes
+    canvas.typeText("\t");  // a control character: only the cursor mark goes
     EXPECT_EQ(at(32, 31), kGrey);
     EXPECT_EQ(canvas.pen(), QPoint(32, 0));
+    canvas.typeText(
+        QString::fromUtf16(u"e\u0301\U0001F642"));  // é composed, then a character past 16 bits
+    EXPECT_EQ(at(32, 0), qRgb(0, 0, 55));           // neither has a glyph: the set's "?"
+    EXPECT_EQ(at(64, 0), qRgb(0, 0, 55));
+    EXPECT_EQ(canvas.pen(), QPoint(96, 0));
+    EXPECT_EQ(log.text(), QString::fromUtf16(u"b\u00e9\U0001F642"));
+    canvas.backspace();
+    canvas.backspace();
+    EXPECT_EQ(log.text(), "b");
+    EXPECT_EQ(at(32, 0), kGrey);
     canvas.backspace();
     EXPECT_EQ(at(0, 0), kGrey);
     EXPECT_EQ(at(0, 31), kGrey);  // no mark at the top-left cell
@@ -177,7 +187,7 @@ TEST_F(CanvasTest, ALetterIsItsGlyphsPixelsWithTheCursorMarkUnderTheNextCell) {
     canvas.newLine();  // the line end draws the space's glyph
     EXPECT_EQ(at(5, 0), qRgb(5, 0, 26));
     EXPECT_EQ(at(0, 63), kMark);
-    EXPECT_EQ(canvas.takeChanges().boundingRect(), QRect(0, 0, 63, 64));  // just what changed
+    EXPECT_EQ(canvas.takeChanges().boundingRect(), QRect(0, 0, 127, 64));  // just what changed
 }
 
 TEST_F(CanvasTest, AFullPageOrAClearStartsAgainOnTheCleanPictureAtTheTopLeft) {

@@ -17,58 +17,97 @@ namespace {
 
 constexpr QRgb kEarlier = qRgb(1, 2, 3);
 
+// A block after the first 95: its label, then `count` pixels at (k, 0).
+QByteArray block(const QByteArray& label, int count) {
+    QByteArray text = '"' + label + "\"," + QByteArray::number(count) + "\r\n";
+    for (int k = 0; k < count; ++k) text += QByteArray::number(k) + ",0,255\r\n";
+    return text;
+}
+
 TEST(LetterSet, DamagedFilesLoadWhatComesBeforeTheFault) {
     const QByteArray whole = letterSetText();
+    const QByteArray e = "\xc3\xa9";  // é in UTF-8
     const struct {
         QByteArray file;
         int blocksRead;
+        int extraBlocksRead;
+        bool fault;
         int stoppedCount;  // pixels of the block where reading stopped (of "d" when none)
     } rows[] = {
-        {whole + "anything after the last block", 95, 4},
-        {letterSetText([](int p) { return p == 3 ? 1024 : 1; }), 95, 1024},
-        {letterSetText([](int p) { return p == 3 ? 1025 : 1; }), 3, 1024},
-        {whole.left(whole.indexOf("\"char 10\"") + 10), 10, 1},  // cut after a label
-        {whole.left(whole.indexOf("\"char 20\"") - 9), 19, 6},   // cut among pixels
-        {QByteArray("\"a, quoted\",0\r\n").repeated(95), 95, 0},
-        {"\"a\",x", 0, 1},
+        {whole, 95, 0, false, 4},
+        {whole + block(e, 2) + block("\xd0\x96", 1) + "\r\n\x1a", 95, 2, false, 4},
+        {whole + "anything after the last block", 95, 0, true, 4},
+        {whole + block(e, 1) + block(e, 1), 95, 1, true, 4},  // a second "é"
+        {whole + block("a", 1), 95, 0, true, 4},              // one of the 95
+        {whole + block("\t", 1), 95, 0, true, 4},             // a control character
+        {whole + block("\xc3", 1), 95, 0, true, 4},           // not UTF-8
+        {whole + block(e, 3).chopped(9), 95, 0, true, 4},     // "é" keeps the two pixels read
+        {letterSetText([](int p) { return p == 3 ? 1024 : 1; }), 95, 0, false, 1024},
+        {letterSetText([](int p) { return p == 3 ? 1025 : 1; }), 3, 0, true, 1024},
+        {whole.left(whole.indexOf("\"char 10\"") + 10), 10, 0, true, 1},  // cut after a label
+        {whole.left(whole.indexOf("\"char 20\"") - 9), 19, 0, true, 5},   // cut among pixels
+        {QByteArray("\"a, quoted\",0\r\n").repeated(95), 95, 0, false, 0},
+        {"\"a\",x", 0, 0, true, 1},
     };
     for (const auto& row : rows) {
         LetterSet letters;
-        letters.read(letterSetText([](int) { return 1; }));
-        for (int p = 0; p < LetterSet::kSize; ++p) letters.at(p).pixel[0].color = kEarlier;
+        const std::vector<GlyphPixel> earlier{{0, 0, kEarlier}};
+        for (const char character : LetterSet::kLetterOrder)
+            letters.setGlyph(static_cast<char32_t>(character), earlier);
+        letters.setGlyph(U'\u0436', earlier);  // ж
         const LetterSetReading reading = letters.read(row.file);
-        EXPECT_EQ(reading.blocksRead, row.blocksRead);
+        const std::string says = row.file.right(30).toStdString();
+        EXPECT_EQ(reading.blocksRead, row.blocksRead) << says;
+        EXPECT_EQ(reading.extraBlocksRead, row.extraBlocksRead) << says;
         EXPECT_EQ(reading.complete, row.blocksRead == 95);
-        EXPECT_EQ(reading.stopReason.isEmpty(), reading.complete);
-        // Blocks before the fault are replaced, those after it keep what they held.
+        EXPECT_EQ(!reading.stopReason.isEmpty(), row.fault) << says;
+        // Blocks before the fault are replaced, those it did not reach keep
+        // what they held, and so do the further glyphs when it lies among the 95.
         for (int p = 0; p < 95; ++p) {
-            const Glyph& glyph = letters.at(p);
-            const bool kept = glyph.count == 1 && glyph.pixel[0].color == kEarlier;
+            const GlyphPixels glyph = letters.pixelsAt(p);
+            const bool kept = glyph.size() == 1 && glyph[0].color == kEarlier;
             if (p != row.blocksRead) {
-                ASSERT_EQ(kept, p > row.blocksRead) << p << row.file.left(40).toStdString();
+                ASSERT_EQ(kept, p > row.blocksRead) << p << says;
             }
         }
-        EXPECT_EQ(letters.at(row.blocksRead == 95 ? 3 : row.blocksRead).count, row.stoppedCount);
+        EXPECT_EQ(letters.glyph(U'\u0436').has_value(), !reading.complete) << says;
+        if (row.file.endsWith("1,0,255\r\n2,0")) {
+            EXPECT_EQ(letters.glyph(U'\u00e9')->size(), 2u);
+        }
+        EXPECT_EQ(letters.pixelsAt(row.blocksRead == 95 ? 3 : row.blocksRead).size(),
+                  size_t(row.stoppedCount))
+            << says;
     }
 }
 
-TEST(LetterSet, ColoursAndCharactersAsTheFileGivesThem) {
+TEST(LetterSet, GlyphsOfAnyCharacterAndTheFileWrittenBack) {
+    const QByteArray file = letterSetText() + block("\xc3\xa9", 2) +  // é
+                            block("\xe2\x82\xac", 1) +                // €
+                            block("\xf0\x9f\x99\x82", 3);             // 🙂, past 16 bits
     LetterSet letters;
-    ASSERT_TRUE(letters.read(letterSetText()).complete);
+    ASSERT_EQ(letters.read(file).extraBlocksRead, 3);
     // Block 1 is "b"; its second pixel (1, 0) has colour 65536 + 1: blue 1, red 1.
-    const Glyph* b = letters.glyph(u'b');
-    ASSERT_EQ(b->count, 2);
-    EXPECT_EQ(b->pixels()[1].x, 1);
-    EXPECT_EQ(b->pixels()[1].color, qRgb(1, 0, 1));
-    EXPECT_EQ(letters.glyph(u'>'), &letters.at(94));
-    for (const QChar none :
-         {QChar(u'\t'), QChar(u'\x7f'), QChar(u'\x80'), QChar(u'é'), QChar(u'Ж')})
-        EXPECT_EQ(letters.glyph(none), nullptr);
+    const GlyphPixels b = *letters.glyph(U'b');
+    ASSERT_EQ(b.size(), 2u);
+    EXPECT_EQ(b[1].x, 1);
+    EXPECT_EQ(b[1].color, qRgb(1, 0, 1));
+    EXPECT_EQ(letters.indexOf(U'>'), 94);
+    EXPECT_EQ(letters.indexOf(U'\u20ac'), 96);
+    EXPECT_EQ(letters.glyph(U'\U0001F642')->size(), 3u);
+    for (const char32_t none : {U'\t', U'\x7f', U'\x80', U'\u00ea', U'\u0416'})
+        EXPECT_FALSE(letters.glyph(none)) << uint(none);
+    // A character without a glyph is drawn as the set's "?".
+    EXPECT_EQ(letters.fallback().data(), letters.glyph(U'?')->data());
     // Written out with labels of its own, it reads back the same.
     LetterSet again;
-    ASSERT_TRUE(again.read(letters.format()).complete);
+    EXPECT_TRUE(again.read(letters.format()).stopReason.isEmpty());
     EXPECT_EQ(again.format(), letters.format());
     EXPECT_TRUE(letters.format().startsWith("\"a\",1\r\n0,0,0\r\n\"b\",2\r\n"));
+    EXPECT_TRUE(letters.format().contains("\r\n\"\xe2\x82\xac\",1\r\n0,0,255\r\n"));
+
+    // A set whose "?" draws nothing still shows a character it lacks: a frame.
+    letters.setGlyph(U'?', {});
+    EXPECT_GT(letters.fallback().size(), 40u);
 }
 
 TEST(LetterArchive, ListsAndReadsItsMembersOnlyBelowTheFolderAndNeverThroughALink) {
@@ -148,9 +187,9 @@ TEST(LettersTool, CommandsMakeCheckPreviewAndPackSets) {
 }
 
 // Rows a glyph's pixels cover, top and bottom.
-std::pair<int, int> rowsOf(const Glyph& glyph) {
+std::pair<int, int> rowsOf(GlyphPixels glyph) {
     int top = 32, bottom = -1;
-    for (const GlyphPixel& pixel : glyph.pixels()) {
+    for (const GlyphPixel& pixel : glyph) {
         top = std::min<int>(top, pixel.y);
         bottom = std::max<int>(bottom, pixel.y);
     }
@@ -167,7 +206,9 @@ TEST(LetterMaker, CapitalsOfTheHeightAskedWideGlyphsNarrowedTallOnesSmaller) {
     QString error;
     const std::optional<MadeLetterSet> made = makeLetterSet(options, &error);
     ASSERT_TRUE(made) << error.toStdString();
-    const auto rows = [&](char c) { return rowsOf(*made->letters.glyph(QLatin1Char(c))); };
+    const auto rows = [&](char c) {
+        return rowsOf(*made->letters.glyph(static_cast<char32_t>(c)));
+    };
     const auto [capTop, capBottom] = rows('H');
     EXPECT_EQ(capBottom - capTop + 1, 26);
     EXPECT_EQ(rows('W'), rows('H'));  // as high as the others, only narrower
@@ -176,7 +217,8 @@ TEST(LetterMaker, CapitalsOfTheHeightAskedWideGlyphsNarrowedTallOnesSmaller) {
     EXPECT_LE(std::abs(capTop - (31 - rows('g').second)), 1);
     // Too tall for the cell: drawn smaller, so its outline closes it at both ends.
     const auto [barTop, barBottom] = rows('|');
-    for (const GlyphPixel& pixel : made->letters.glyph(u'|')->pixels())
+    const GlyphPixels bar = *made->letters.glyph(U'|');
+    for (const GlyphPixel& pixel : bar)
         if (pixel.y == barTop || pixel.y == barBottom) {
             EXPECT_EQ(pixel.color, qRgb(0, 0, 0));
         }

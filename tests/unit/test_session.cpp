@@ -72,12 +72,12 @@ TEST(Settings, ReadKeepsWhatCameBeforeAFaultAndWritesOneLine) {
 // Plays keys into a log: '\n' is Enter, '\b' Backspace, '|' the end of an
 // opening of the canvas, anything else a typed character.
 void play(TypedTextLog& log, const QString& keys) {
-    for (const QChar key : keys) {
-        if (key == u'\n')
+    for (const char32_t key : keys.toUcs4()) {
+        if (key == U'\n')
             log.typeLineEnd();
-        else if (key == u'\b')
+        else if (key == U'\b')
             log.eraseLast();
-        else if (key == u'|')
+        else if (key == U'|')
             log.closeOpening();
         else
             log.type(key);
@@ -97,13 +97,17 @@ TEST(TypedTextLog, OpeningsJoinWithOneSpaceAndEnterIsASpaceAndALineEnd) {
         {"a\n\b\bz|", "z\r\n", "z"},           // Backspace takes back a whole Enter
         {"ab|c\b\b\bd|", "ab d\r\n", "ab d"},  // but not an earlier opening's text
         {"\b|x|", "x\r\n", "x"},
+        // Any character, kept as UTF-8; Backspace takes back one whole character.
+        {"caf\u00e9 \u041f\u20ac|", "caf\xc3\xa9 \xd0\x9f\xe2\x82\xac\r\n",
+         "caf\u00e9 \u041f\u20ac"},
+        {"a\U0001F642\b\U0001F642\b|", "a\r\n", "a"},
     };
     for (const auto& row : rows) {
         QTemporaryDir folder;
         TypedTextLog log(folder.filePath("~1"));
-        play(log, row.keys);
+        play(log, QString::fromUtf8(row.keys));
         EXPECT_EQ(readFile(log.path()), row.file) << row.keys;
-        EXPECT_EQ(log.takeClipboardText(), row.clipboard) << row.keys;
+        EXPECT_EQ(log.takeClipboardText(), QString::fromUtf8(row.clipboard)) << row.keys;
         EXPECT_EQ(log.clipboardText(), "");
     }
 }

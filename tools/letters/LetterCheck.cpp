@@ -3,25 +3,30 @@
 #include <QStringList>
 #include <algorithm>
 #include <bitset>
-#include <memory>
+#include <numeric>
 
 namespace {
 
 constexpr int kCell = 32;
 
-QString listCharacters(const QList<int>& positions) {
+QString listCharacters(const QList<char32_t>& characters) {
     QStringList names;
-    for (int p : positions) names << characterName(p);
+    for (const char32_t character : characters) names << characterName(character);
     return names.join(QStringLiteral(", "));
 }
 
 }  // namespace
 
-QString characterName(int position) {
-    const char character = LetterSet::kLetterOrder[static_cast<size_t>(position)];
-    if (character == ' ') return QStringLiteral("space");
-    if (character == '"') return QStringLiteral("double quote");
-    return QString(QLatin1Char(character));
+QString characterName(char32_t character) {
+    if (character == U' ') return QStringLiteral("space");
+    if (character == U'"') return QStringLiteral("double quote");
+    // Characters that show as nothing are named by their code.
+    if (QChar::isSpace(character) || QChar::category(character) == QChar::Other_Format ||
+        QChar::category(character) == QChar::Mark_NonSpacing)
+        return QStringLiteral("U+%1")
+            .arg(static_cast<uint>(character), 4, 16, QLatin1Char('0'))
+            .toUpper();
+    return QString::fromUcs4(&character, 1);
 }
 
 CheckReport checkLetterSet(const QByteArray& data) {
@@ -29,17 +34,19 @@ CheckReport checkLetterSet(const QByteArray& data) {
     LetterSet letters;
     report.read = letters.read(data);
     report.stopLine = static_cast<int>(data.left(report.read.stopOffset).count('\n')) + 1;
-    for (qsizetype i = report.read.stopOffset; i < data.size(); ++i) {
-        const char c = data[i];
-        if (c != ' ' && c != '\t' && c != '\r' && c != '\n' && c != '\x1a') ++report.ignoredBytes;
-    }
-    for (int p = 0; p < report.read.blocksRead; ++p) {
-        const Glyph& glyph = letters.at(p);
-        report.counts[static_cast<size_t>(p)] = glyph.count;
+    std::vector<int> whole(static_cast<size_t>(report.read.blocksRead));
+    std::iota(whole.begin(), whole.end(), 0);
+    for (int extra = 0; extra < report.read.extraBlocksRead; ++extra)
+        whole.push_back(LetterSet::kBaseSize + extra);
+    for (const int index : whole) {
+        const char32_t character = letters.characterAt(index);
+        const GlyphPixels pixels = letters.pixelsAt(index);
+        report.drawn.push_back(character);
+        report.counts.push_back(static_cast<int>(pixels.size()));
         std::bitset<kCell * kCell> seen;
         bool outside = false;
         bool duplicate = false;
-        for (const GlyphPixel& pixel : glyph.pixels()) {
+        for (const GlyphPixel& pixel : pixels) {
             const int x = pixel.x;
             const int y = pixel.y;
             if (x < 0 || y < 0 || x >= kCell || y >= kCell) {
@@ -50,8 +57,8 @@ CheckReport checkLetterSet(const QByteArray& data) {
             if (seen.test(bit)) duplicate = true;
             seen.set(bit);
         }
-        if (outside) report.outside << p;
-        if (duplicate) report.duplicates << p;
+        if (outside) report.outside << character;
+        if (duplicate) report.duplicates << character;
     }
     return report;
 }
@@ -59,35 +66,36 @@ CheckReport checkLetterSet(const QByteArray& data) {
 QString describeCheck(const QString& name, const CheckReport& report) {
     QStringList lines;
     const LetterSetReading& read = report.read;
-    if (report.loadsCompletely()) {
-        lines << QStringLiteral("%1: all 95 characters load.").arg(name);
-    } else {
+    if (!read.complete) {
         lines << QStringLiteral("%1: the program loads only %2 of 95 characters.")
                      .arg(name)
                      .arg(read.blocksRead);
         lines << QStringLiteral("  Reading stops in the block of \"%1\" (line %2): %3.")
-                     .arg(characterName(read.blocksRead))
+                     .arg(characterName(static_cast<char32_t>(
+                         LetterSet::kLetterOrder[static_cast<size_t>(read.blocksRead)])))
                      .arg(report.stopLine)
                      .arg(read.stopReason);
+    } else {
+        lines << (read.extraBlocksRead == 0
+                      ? QStringLiteral("%1: all 95 characters load.").arg(name)
+                      : QStringLiteral("%1: all 95 characters load, and %2 further ones.")
+                            .arg(name)
+                            .arg(read.extraBlocksRead));
+        if (!read.stopReason.isEmpty())
+            lines << QStringLiteral("  Reading stops at line %1: %2; the rest is ignored.")
+                         .arg(report.stopLine)
+                         .arg(read.stopReason);
     }
-    if (read.blocksRead > 0) {
-        const auto first = report.counts.begin();
-        const auto last = first + read.blocksRead;
-        int total = 0;
-        for (auto it = first; it != last; ++it) total += *it;
+    if (!report.counts.empty()) {
+        const auto [fewest, most] = std::minmax_element(report.counts.begin(), report.counts.end());
         lines << QStringLiteral("  Pixels per character: %1 to %2, %3 in all.")
-                     .arg(*std::min_element(first, last))
-                     .arg(*std::max_element(first, last))
-                     .arg(total);
+                     .arg(*fewest)
+                     .arg(*most)
+                     .arg(std::accumulate(report.counts.begin(), report.counts.end(), 0));
     }
-    const QList<int> empty = [&] {
-        QList<int> positions;
-        for (int p = 0; p < read.blocksRead; ++p)
-            if (report.counts[static_cast<size_t>(p)] == 0 &&
-                LetterSet::kLetterOrder[static_cast<size_t>(p)] != ' ')
-                positions << p;
-        return positions;
-    }();
+    QList<char32_t> empty;
+    for (size_t k = 0; k < report.drawn.size(); ++k)
+        if (report.counts[k] == 0 && !QChar::isSpace(report.drawn[k])) empty << report.drawn[k];
     if (!empty.isEmpty())
         lines << QStringLiteral("  Characters that paint nothing: %1.").arg(listCharacters(empty));
     if (!report.outside.isEmpty())
@@ -96,8 +104,5 @@ QString describeCheck(const QString& name, const CheckReport& report) {
     if (!report.duplicates.isEmpty())
         lines << QStringLiteral("  Pixels set twice (the later one wins): %1.")
                      .arg(listCharacters(report.duplicates));
-    if (report.loadsCompletely() && report.ignoredBytes > 0)
-        lines << QStringLiteral("  %1 characters of text after the last block are ignored.")
-                     .arg(report.ignoredBytes);
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }

@@ -87,7 +87,7 @@ DrawnSet drawSet(const QFont& font, int block) {
 // bottom among those of `bottoms`; bottom < top when they draw nothing.
 std::pair<int, int> band(const DrawnSet& set, std::string_view tops, std::string_view bottoms) {
     auto ink = [&set](char character) -> const Ink& {
-        return set.inks[static_cast<size_t>(LetterSet::positionOf(QLatin1Char(character)))];
+        return set.inks[LetterSet::kLetterOrder.find(character)];
     };
     int top = std::numeric_limits<int>::max(), bottom = -1;
     for (const char character : tops)
@@ -145,7 +145,7 @@ std::optional<DrawnSet> drawToCapHeight(QFont font, int capHeight, int block, in
         if (bottom - top + 1 + 2 * margin > kCell) continue;
         centreBand(&set, top, bottom);
         set.fontSize = candidate;
-        for (int p = 0; p < LetterSet::kSize; ++p) {
+        for (int p = 0; p < LetterSet::kBaseSize; ++p) {
             Ink& ink = set.inks[static_cast<size_t>(p)];
             QFont narrower = font;
             auto redraw = [&] { ink = drawInk(narrower, LetterSet::kLetterOrder[p], block); };
@@ -195,6 +195,46 @@ QRgb gradientAt(const QList<QRgb>& colors, double t) {
     const double scaled = std::clamp(t, 0.0, 1.0) * static_cast<double>(colors.size() - 1);
     const int index = std::min(static_cast<int>(scaled), static_cast<int>(colors.size()) - 2);
     return mix(colors[index], colors[index + 1], scaled - index);
+}
+
+// A glyph's pixels: its ink centred across the cell on the set's rows, in
+// the style's colours, with the outline around it.
+std::vector<GlyphPixel> paintGlyph(const Ink& ink, const DrawnSet& set, const MakeOptions& style,
+                                   std::mt19937& grain) {
+    std::vector<GlyphPixel> glyph;
+    if (ink.empty()) return glyph;
+    std::uniform_int_distribution<int> percent(0, 99);
+    const int cellLeft = (kCell - (ink.right - ink.left + 1)) / 2;
+    const int dx = ink.left - cellLeft;
+    auto inked = [&](int x, int y) { return ink.at(x + dx, y + set.dy); };
+    // Within the outline's width of the ink, measured round so that wide
+    // outlines keep soft corners.
+    const int width = style.outlineWidth;
+    auto nearInk = [&](int x, int y) {
+        for (int oy = -width; oy <= width; ++oy)
+            for (int ox = -width; ox <= width; ++ox)
+                if (ox * ox + oy * oy <= width * width + width && inked(x + ox, y + oy))
+                    return true;
+        return false;
+    };
+    for (int y = 0; y < kCell; ++y) {
+        for (int x = 0; x < kCell; ++x) {
+            QRgb color = 0;
+            if (inked(x, y)) {
+                if (style.grain > 0 && percent(grain) < style.grain) continue;
+                color = gradientAt(style.colors, static_cast<double>(y - set.cellTop) /
+                                                     std::max(1, set.reach - 1));
+                if (style.grain > 0)
+                    color = mix(color, qRgb(0, 0, 0), percent(grain) / 100.0 * 0.25);
+            } else if (style.outline && nearInk(x, y)) {
+                color = *style.outline;
+            } else {
+                continue;
+            }
+            glyph.push_back({static_cast<int16_t>(x), static_cast<int16_t>(y), color});
+        }
+    }
+    return glyph;
 }
 
 bool checkOptions(const MakeOptions& options, QString* error) {
@@ -274,51 +314,14 @@ std::optional<MadeLetterSet> makeLetterSet(const MakeOptions& options, QString* 
         return std::nullopt;
     }
     const DrawnSet& set = *drawn;
-    const int reach = set.reach;
-    const int cellTop = set.cellTop;
 
     MadeLetterSet made;
     made.size = set.fontSize * style.block;
     std::mt19937 grain(style.seed);
-    std::uniform_int_distribution<int> percent(0, 99);
 
-    for (int p = 0; p < LetterSet::kSize; ++p) {
-        const Ink& ink = set.inks[static_cast<size_t>(p)];
-        Glyph& glyph = made.letters.at(p);
-        glyph.count = 0;
-        if (ink.empty()) continue;
-        const int cellLeft = (kCell - (ink.right - ink.left + 1)) / 2;
-        const int dx = ink.left - cellLeft;
-        const int dy = set.dy;
-        auto inked = [&](int x, int y) { return ink.at(x + dx, y + dy); };
-        // Within the outline's width of the ink, measured round so that
-        // wide outlines keep soft corners.
-        const int width = style.outlineWidth;
-        auto nearInk = [&](int x, int y) {
-            for (int oy = -width; oy <= width; ++oy)
-                for (int ox = -width; ox <= width; ++ox)
-                    if (ox * ox + oy * oy <= width * width + width && inked(x + ox, y + oy))
-                        return true;
-            return false;
-        };
-        for (int y = 0; y < kCell; ++y) {
-            for (int x = 0; x < kCell; ++x) {
-                QRgb color = 0;
-                if (inked(x, y)) {
-                    if (style.grain > 0 && percent(grain) < style.grain) continue;
-                    color = gradientAt(style.colors,
-                                       static_cast<double>(y - cellTop) / std::max(1, reach - 1));
-                    if (style.grain > 0)
-                        color = mix(color, qRgb(0, 0, 0), percent(grain) / 100.0 * 0.25);
-                } else if (style.outline && nearInk(x, y)) {
-                    color = *style.outline;
-                } else {
-                    continue;
-                }
-                glyph.pixel[static_cast<size_t>(glyph.count++)] = {static_cast<int16_t>(x),
-                                                                   static_cast<int16_t>(y), color};
-            }
-        }
+    for (int p = 0; p < LetterSet::kBaseSize; ++p) {
+        made.letters.setGlyph(static_cast<char32_t>(LetterSet::kLetterOrder[p]),
+                              paintGlyph(set.inks[static_cast<size_t>(p)], set, style, grain));
     }
     return made;
 }

@@ -35,25 +35,28 @@ QPoint previewCellOrigin(int column, int line) {
 }
 
 QImage renderPreview(const LetterSet& letters, const PreviewOptions& options) {
-    QStringList lines = options.lines;
+    QList<QList<uint>> lines;
+    for (const QString& line : options.lines)
+        lines << line.normalized(QString::NormalizationForm_C).toUcs4();
     if (lines.isEmpty()) {
-        const QString all = QString::fromLatin1(LetterSet::kLetterOrder);
-        for (int i = 0; i < all.size(); i += std::max(1, options.columns))
-            lines << all.mid(i, std::max(1, options.columns));
+        const int columns = std::max(1, options.columns);
+        for (int index = 0; index < letters.size(); ++index) {
+            if (index % columns == 0) lines.emplace_back();
+            lines.back() << letters.characterAt(index);
+        }
     }
     qsizetype longest = 1;
-    for (const QString& line : lines) longest = std::max(longest, line.size());
+    for (const QList<uint>& line : lines) longest = std::max(longest, line.size());
     const int width = 2 * kMargin + static_cast<int>(longest) * kCell;
     const int height = 2 * kMargin + static_cast<int>(lines.size()) * kCell;
 
     QImage image = background(options.picture, width, height);
     for (int row = 0; row < lines.size(); ++row) {
-        const QString& line = lines[row];
+        const QList<uint>& line = lines[row];
         for (int column = 0; column < line.size(); ++column) {
-            const Glyph* glyph = letters.glyph(line[column]);
-            if (glyph == nullptr) continue;
             const QPoint origin = previewCellOrigin(column, row);
-            for (const GlyphPixel& pixel : glyph->pixels()) {
+            for (const GlyphPixel& pixel :
+                 letters.glyph(line[column]).value_or(letters.fallback())) {
                 const QPoint at = origin + QPoint(pixel.x, pixel.y);
                 if (image.rect().contains(at)) image.setPixel(at, pixel.color);
             }
