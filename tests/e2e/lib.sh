@@ -32,7 +32,8 @@ setup() {
   export HOME=$WORK/home XDG_RUNTIME_DIR=$WORK/runtime TEMP=$WORK/temp SDL_AUDIODRIVER=dummy
   mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$TEMP" "$WORK/pictures"
   chmod 700 "$XDG_RUNTIME_DIR"
-  unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+  unset WAYLAND_DISPLAY QT_QPA_PLATFORM LC_ALL LC_CTYPE
+  export LANG=C.UTF-8  # as on a desktop: dead keys compose by the locale's table
   mkfifo "$WORK/displayfd"
   # -noreset: a server that resets when its last client leaves refuses the next for a moment.
   Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp -noreset 3>"$WORK/displayfd" \

@@ -4,6 +4,7 @@ import zipfile
 
 ORDER = ("abcdefghijklmnopqrstuvwxyz ABCDEFGHIJKLMNOPQRSTUVWXYZ"
          ".,?!'\"1234567890;:\\/()*@#$%^&-_=+|[]{}`~<>")
+EXTRA = "éПривет€"  # the blocks after the 95, labelled with their characters
 
 
 def glyph(p):
@@ -15,11 +16,12 @@ def pattern(x, y):
 
 
 def letters(path):
-    text = "".join('"%d",6\r\n' % p + "".join("%d,%d,%d\r\n" % (x, y, r | g << 8 | b << 16)
-                                              for x, y, (r, g, b) in glyph(p))
-                   for p in range(len(ORDER)))
+    labels = [str(p) for p in range(len(ORDER))] + list(EXTRA)
+    text = "".join('"%s",6\r\n' % label + "".join("%d,%d,%d\r\n" % (x, y, r | g << 8 | b << 16)
+                                                  for x, y, (r, g, b) in glyph(p))
+                   for p, label in enumerate(labels))
     with zipfile.ZipFile(path, "w") as archive:
-        archive.writestr("E2E.txt", text)
+        archive.writestr("E2E.txt", text.encode("utf-8"))
 
 
 def picture(w, h, path):
@@ -46,7 +48,7 @@ def check(shot, what, *args):
     if what == "glyphs":
         s = n[2] if len(n) > 2 else 1  # device pixels to a letter's pixel
         wanted = {(n[0] + 32 * s * i + s * x + dx, n[1] + s * y + dy): c
-                  for i, ch in enumerate(args[0]) for x, y, c in glyph(ORDER.index(ch))
+                  for i, ch in enumerate(args[0]) for x, y, c in glyph((ORDER + EXTRA).index(ch))
                   for dx in range(s) for dy in range(s)}
     elif what == "near":  # X Y R G B: within 40 of each
         return all(abs(a - b) <= 40 for a, b in zip(at(n[0], n[1]), n[2:5]))

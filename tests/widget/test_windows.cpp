@@ -121,9 +121,10 @@ TEST_F(WindowTest, CanvasKeysTypeAndCommandAndEveryReleaseClicks) {
     send(window, Qt::Key_B, {}, "b");
     send(window, Qt::Key_Backspace, {}, "\b");
     QInputMethodEvent composed;
-    composed.setCommitString("c");
+    composed.setCommitString(
+        QString::fromUtf16(u"\u00e7"));  // what a dead key or an input method gives
     QApplication::sendEvent(window, &composed);
-    EXPECT_EQ(log.text(), "a( \r\nc");
+    EXPECT_EQ(log.text(), QString::fromUtf16(u"a( \r\n\u00e7"));
     EXPECT_EQ(canvas().pen(), QPoint(32, 32));
     EXPECT_EQ(sound.played.size(), 5);
     EXPECT_TRUE(static_cast<QWidget*>(window)->inputMethodQuery(Qt::ImEnabled).toBool());
