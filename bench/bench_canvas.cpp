@@ -45,7 +45,7 @@ struct Bench {
                 glyph[static_cast<size_t>(k)] = {static_cast<int16_t>(k % 32),
                                                  static_cast<int16_t>(k / 32),
                                                  qRgb(k % 256, 0x40, p)};
-            letters.setGlyph(static_cast<char32_t>(LetterSet::kLetterOrder[p]), glyph);
+            letters.setGlyph(static_cast<char32_t>(LetterSet::letterOrder()[p]), glyph);
         }
     }
     std::unique_ptr<Canvas> canvas(QSize screen, QImage image, Placement placement) {

@@ -9,8 +9,8 @@ namespace {
 constexpr std::array<int8_t, 128> makeBasePositions() {
     std::array<int8_t, 128> table{};
     table.fill(-1);
-    for (size_t p = 0; p < LetterSet::kLetterOrder.size(); ++p)
-        table[static_cast<unsigned char>(LetterSet::kLetterOrder[p])] = static_cast<int8_t>(p);
+    for (size_t p = 0; p < LetterSet::letterOrder().size(); ++p)
+        table[static_cast<unsigned char>(LetterSet::letterOrder()[p])] = static_cast<int8_t>(p);
     return table;
 }
 
@@ -47,7 +47,7 @@ char32_t labelledCharacter(QByteArrayView label) {
 
 LetterSet::LetterSet() {
     entries_.reserve(kBaseSize);
-    for (const char character : kLetterOrder)
+    for (const char character : letterOrder())
         entries_.push_back({static_cast<char32_t>(character), 0, 0});
     frame_.reserve(4 * 24);
     for (int k = 4; k < 28; ++k) {
@@ -108,7 +108,7 @@ LetterSetReading LetterSet::read(const QByteArray& data) {
         }
     };
     try {
-        for (const char character : kLetterOrder) {
+        for (const char character : letterOrder()) {
             reader.readBytes();  // the label
             readBlock(static_cast<char32_t>(character));
             ++reading.blocksRead;
@@ -159,7 +159,7 @@ QByteArray LetterSet::format() const {
     for (int index = 0; index < size(); ++index) {
         const GlyphPixels pixels = pixelsAt(index);
         const QByteArray label = index < kBaseSize
-                                     ? baseLabel(kLetterOrder[static_cast<size_t>(index)])
+                                     ? baseLabel(letterOrder()[static_cast<size_t>(index)])
                                      : utf8Of(characterAt(index));
         text += '"' + label + "\"," + QByteArray::number(pixels.size()) + "\r\n";
         for (const GlyphPixel& pixel : pixels) {

@@ -36,26 +36,30 @@ struct LetterSetReading {
 // A letter set: the coloured pixels of each character it can draw.
 //
 // The file is a flat list of comma- or line-separated fields. First come 95
-// blocks, one per printable ASCII character in the order of kLetterOrder:
+// blocks, one per printable ASCII character in the order of letterOrder():
 // a label (ignored), a pixel count, then x, y and colour for each pixel.
 // Colours are stored as blue * 65536 + green * 256 + red. Any further
 // blocks have the same form, each labelled with the one character it draws
 // (any character but a control character or one of the 95), in UTF-8.
 class LetterSet {
   public:
-    // The characters in the order of a letter-set file's first blocks.
-    static constexpr std::string_view kLetterOrder =
-        "abcdefghijklmnopqrstuvwxyz ABCDEFGHIJKLMNOPQRSTUVWXYZ"
-        ".,?!'\"1234567890;:\\/()*@#$%^&-_=+|[]{}`~<>";
+    // The characters in the order of a letter-set file's first blocks. A
+    // function rather than a constant: clang 14 with AddressSanitizer (which
+    // keeps each file's copy of a literal apart) took the begin of a range-for
+    // over an inline string_view constant from one file's copy and its end
+    // from another's.
+    static constexpr std::string_view letterOrder() {
+        return "abcdefghijklmnopqrstuvwxyz ABCDEFGHIJKLMNOPQRSTUVWXYZ"
+               ".,?!'\"1234567890;:\\/()*@#$%^&-_=+|[]{}`~<>";
+    }
     static constexpr int kBaseSize = 95;
-    static_assert(kLetterOrder.size() == kBaseSize);
     static constexpr int kMaxPixels = 1024;  // in one character
 
     // The 95 characters without pixels, so that nothing is drawn before a
     // set is read.
     LetterSet();
 
-    // The glyphs: the 95 of kLetterOrder first, then the further ones in
+    // The glyphs: the 95 of letterOrder() first, then the further ones in
     // the order the file gave them.
     int size() const { return static_cast<int>(entries_.size()); }
     char32_t characterAt(int index) const { return entry(index).character; }
@@ -104,6 +108,8 @@ class LetterSet {
     QHash<char32_t, int> extraIndex_;  // index in entries_ of each glyph past the 95
     std::vector<GlyphPixel> frame_;    // the fallback when "?" draws nothing
 };
+
+static_assert(LetterSet::letterOrder().size() == LetterSet::kBaseSize);
 
 // The stored form of a colour and back: blue * 65536 + green * 256 + red.
 constexpr QRgb colorFromStored(int32_t stored) {

@@ -52,7 +52,7 @@ TEST(LetterSet, DamagedFilesLoadWhatComesBeforeTheFault) {
     for (const auto& row : rows) {
         LetterSet letters;
         const std::vector<GlyphPixel> earlier{{0, 0, kEarlier}};
-        for (const char character : LetterSet::kLetterOrder)
+        for (const char character : LetterSet::letterOrder())
             letters.setGlyph(static_cast<char32_t>(character), earlier);
         letters.setGlyph(U'\u0436', earlier);  // ж
         const LetterSetReading reading = letters.read(row.file);

@@ -72,7 +72,7 @@ QString describeCheck(const QString& name, const CheckReport& report) {
                      .arg(read.blocksRead);
         lines << QStringLiteral("  Reading stops in the block of \"%1\" (line %2): %3.")
                      .arg(characterName(static_cast<char32_t>(
-                         LetterSet::kLetterOrder[static_cast<size_t>(read.blocksRead)])))
+                         LetterSet::letterOrder()[static_cast<size_t>(read.blocksRead)])))
                      .arg(report.stopLine)
                      .arg(read.stopReason);
     } else {

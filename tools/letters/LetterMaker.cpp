@@ -78,7 +78,7 @@ struct DrawnSet {
 
 DrawnSet drawSet(const QFont& font, int block) {
     DrawnSet set;
-    for (const char character : LetterSet::kLetterOrder)
+    for (const char character : LetterSet::letterOrder())
         set.inks.push_back(drawInk(font, character, block));
     return set;
 }
@@ -87,7 +87,7 @@ DrawnSet drawSet(const QFont& font, int block) {
 // bottom among those of `bottoms`; bottom < top when they draw nothing.
 std::pair<int, int> band(const DrawnSet& set, std::string_view tops, std::string_view bottoms) {
     auto ink = [&set](char character) -> const Ink& {
-        return set.inks[LetterSet::kLetterOrder.find(character)];
+        return set.inks[LetterSet::letterOrder().find(character)];
     };
     int top = std::numeric_limits<int>::max(), bottom = -1;
     for (const char character : tops)
@@ -116,7 +116,7 @@ std::optional<DrawnSet> drawLargestThatFits(QFont font, int first, int last, int
     for (int candidate = first; candidate >= last; --candidate) {
         font.setPixelSize(candidate);
         DrawnSet set = drawSet(font, block);
-        const auto [top, bottom] = band(set, LetterSet::kLetterOrder, LetterSet::kLetterOrder);
+        const auto [top, bottom] = band(set, LetterSet::letterOrder(), LetterSet::letterOrder());
         if (bottom < top) continue;
         centreBand(&set, top, bottom);
         if (std::all_of(set.inks.begin(), set.inks.end(),
@@ -148,7 +148,7 @@ std::optional<DrawnSet> drawToCapHeight(QFont font, int capHeight, int block, in
         for (int p = 0; p < LetterSet::kBaseSize; ++p) {
             Ink& ink = set.inks[static_cast<size_t>(p)];
             QFont narrower = font;
-            auto redraw = [&] { ink = drawInk(narrower, LetterSet::kLetterOrder[p], block); };
+            auto redraw = [&] { ink = drawInk(narrower, LetterSet::letterOrder()[p], block); };
             while (!ink.empty() && ink.right - ink.left + 1 + 2 * margin > kCell &&
                    narrower.stretch() > kNarrowest) {
                 narrower.setStretch(std::max(kNarrowest, narrower.stretch() - 5));
@@ -320,7 +320,7 @@ std::optional<MadeLetterSet> makeLetterSet(const MakeOptions& options, QString* 
     std::mt19937 grain(style.seed);
 
     for (int p = 0; p < LetterSet::kBaseSize; ++p) {
-        made.letters.setGlyph(static_cast<char32_t>(LetterSet::kLetterOrder[p]),
+        made.letters.setGlyph(static_cast<char32_t>(LetterSet::letterOrder()[p]),
                               paintGlyph(set.inks[static_cast<size_t>(p)], set, style, grain));
     }
     return made;
