@@ -1,5 +1,6 @@
 // Speed of the canvas: composing the background (against copying one screen
-// buffer) and typing one letter (against writing its pixels directly).
+// buffer) and typing one letter, of ASCII or beyond (against writing its
+// pixels directly).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -36,38 +37,36 @@ QImage picture(int width, int height) {
     return image;
 }
 
+// Characters typed past ASCII: two with glyphs of their own after the 95,
+// and one the set lacks, drawn as its "?".
+constexpr char32_t kAccented = U'\u00E9';  // é
+constexpr char32_t kCyrillic = U'\u0416';  // Ж
+constexpr char32_t kLacking = U'\u4E2D';   // 中
+
 struct Bench {
     Bench() {
         // Every character has a full 32 x 32 glyph, the most a key can draw.
         std::vector<GlyphPixel> glyph(LetterSet::kMaxPixels);
-        for (int p = 0; p < LetterSet::kBaseSize; ++p) {
+        auto give = [&](char32_t character, int shade) {
             for (int k = 0; k < LetterSet::kMaxPixels; ++k)
                 glyph[static_cast<size_t>(k)] = {static_cast<int16_t>(k % 32),
                                                  static_cast<int16_t>(k / 32),
-                                                 qRgb(k % 256, 0x40, p)};
-            letters.setGlyph(static_cast<char32_t>(LetterSet::letterOrder()[p]), glyph);
-        }
+                                                 qRgb(k % 256, 0x40, shade)};
+            letters.setGlyph(character, glyph);
+        };
+        for (int p = 0; p < LetterSet::kBaseSize; ++p)
+            give(static_cast<char32_t>(LetterSet::letterOrder()[p]), p);
+        give(kAccented, 200);
+        give(kCyrillic, 201);
     }
-    std::unique_ptr<Canvas> canvas(QSize screen, QImage image, Placement placement) {
+    std::unique_ptr<Canvas> canvas(QSize screen, QImage image, Placement placement,
+                                   TypedTextLog& log) {
         return std::make_unique<Canvas>(screen, letters, log, messages, PictureFolder(),
                                         std::move(image), placement);
-    }
-    // Keeps the typing on the page, so that a full page never recomposes
-    // inside the measurement, and keeps the log's file short, so that every
-    // write of the typed text costs the same.
-    template <typename Clear>
-    void keepOnPage(benchmark::State& state, const Canvas& canvas, Clear clear) {
-        if (canvas.pen().y() + 2 * Canvas::kCell.height() <= canvas.image().height()) return;
-        state.PauseTiming();
-        clear();
-        QFile::remove(log.path());
-        log.takeClipboardText();
-        state.ResumeTiming();
     }
 
     QTemporaryDir dir;
     LetterSet letters;
-    TypedTextLog log{dir.filePath(QStringLiteral("~1"))};
     NoMessages messages;
 };
 
@@ -75,6 +74,32 @@ Bench& bench() {
     static Bench instance;
     return instance;
 }
+
+// The file of a benchmark's typed-text log, new for each log.
+QString freshLogPath() {
+    const QString path = bench().dir.filePath(QStringLiteral("~1"));
+    QFile::remove(path);
+    return path;
+}
+
+// Whether the next key would reach the pen's last line, where a full page
+// would recompose.
+bool nearPageEnd(const Canvas& canvas) {
+    return canvas.pen().y() + 2 * Canvas::kCell.height() > canvas.image().height();
+}
+
+// A page of typing: a canvas of 1024 x 768 with a log of its own. It takes
+// 736 keys before its last line, so the typed text is written once on it,
+// 501 characters of it.
+struct Page {
+    static const QImage& background() {
+        static const QImage image = picture(1024, 768);
+        return image;
+    }
+    TypedTextLog log{freshLogPath()};
+    std::unique_ptr<Canvas> canvas =
+        bench().canvas(background().size(), background(), Placement::Centered, log);
+};
 
 void BM_ScreenCopy(benchmark::State& state) {
     const size_t bytes = static_cast<size_t>(state.range(0) * state.range(1) * 4);
@@ -104,8 +129,9 @@ void BM_ScreenCopyToTwo(benchmark::State& state) {
 void composition(benchmark::State& state, Placement placement) {
     const QSize screen(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     const bool centred = placement == Placement::Centered;
+    TypedTextLog log(freshLogPath());
     auto canvas =
-        bench().canvas(screen, centred ? picture(5000, 3500) : picture(64, 64), placement);
+        bench().canvas(screen, centred ? picture(5000, 3500) : picture(64, 64), placement, log);
     for (auto _ : state) {
         canvas->clear();
         benchmark::ClobberMemory();
@@ -134,33 +160,66 @@ void BM_RawGlyphWrites(benchmark::State& state) {
     }
 }
 
-void BM_TypeText(benchmark::State& state) {
-    auto canvas = bench().canvas(QSize(800, 600), picture(800, 600), Placement::Centered);
-    const QString key = QStringLiteral("a");
+// Keys typed page after page, each page new (untimed), so that what a key
+// costs does not grow with the number of iterations and no page recomposes
+// inside the measurement.
+void typing(benchmark::State& state, const QString& key) {
+    auto page = std::make_unique<Page>();
     for (auto _ : state) {
-        canvas->typeText(key);
+        page->canvas->typeText(key);
         // What the window asks to repaint after each key.
-        benchmark::DoNotOptimize(canvas->takeChanges());
-        bench().keepOnPage(state, *canvas, [&] { canvas->clear(); });
+        benchmark::DoNotOptimize(page->canvas->takeChanges());
+        if (nearPageEnd(*page->canvas)) {
+            state.PauseTiming();
+            page.reset();
+            page = std::make_unique<Page>();
+            state.ResumeTiming();
+        }
     }
-    canvas->clear();
-    canvas->typeText(key);
-    if (canvas->pen() != QPoint(32, 0)) state.SkipWithError("the key typed nothing");
+    page->canvas->clear();
+    const QString before = page->log.text();
+    page->canvas->typeText(key);
+    if (page->canvas->pen() != QPoint(32, 0) ||
+        page->log.text() != before + key.normalized(QString::NormalizationForm_C))
+        state.SkipWithError("the key typed nothing");
 }
 
-// The window shown, so each key really asks for a repaint.
+void BM_TypeText(benchmark::State& state) {
+    typing(state, QStringLiteral("a"));
+}
+void BM_TypeTextAccented(benchmark::State& state) {
+    typing(state, QString::fromUcs4(&kAccented, 1));
+}
+// An "e" and a combining acute accent, as some input methods send "é".
+void BM_TypeTextDecomposed(benchmark::State& state) {
+    typing(state, QStringLiteral("e\u0301"));
+}
+void BM_TypeTextCyrillic(benchmark::State& state) {
+    typing(state, QString::fromUcs4(&kCyrillic, 1));
+}
+void BM_TypeTextWithoutGlyph(benchmark::State& state) {
+    typing(state, QString::fromUcs4(&kLacking, 1));
+}
+
+// The window shown, so each key really asks for a repaint. F6 starts a new
+// page before the last line; the log, of this benchmark alone, grows over
+// the run as a long session's does, which for ASCII costs little.
 void BM_KeyEventPath(benchmark::State& state) {
-    Bench& b = bench();
+    TypedTextLog log(freshLogPath());
     CanvasWindow window(
-        b.canvas(CanvasWindow::screenSize(), picture(800, 600), Placement::Centered), b.log,
-        nullptr);
+        bench().canvas(CanvasWindow::screenSize(), picture(800, 600), Placement::Centered, log),
+        log, nullptr);
     window.showOverScreen();
     QCoreApplication::processEvents();
     QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
     QKeyEvent clear(QEvent::KeyPress, Qt::Key_F6, Qt::NoModifier);
     for (auto _ : state) {
         QCoreApplication::sendEvent(&window, &press);
-        b.keepOnPage(state, window.canvas(), [&] { QCoreApplication::sendEvent(&window, &clear); });
+        if (nearPageEnd(window.canvas())) {
+            state.PauseTiming();
+            QCoreApplication::sendEvent(&window, &clear);
+            state.ResumeTiming();
+        }
     }
     QCoreApplication::sendEvent(&window, &clear);
     QCoreApplication::sendEvent(&window, &press);
@@ -179,6 +238,10 @@ BENCHMARK(BM_ClearCentred)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchma
 BENCHMARK(BM_ClearTiled)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RawGlyphWrites)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TypeText)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TypeTextAccented)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TypeTextDecomposed)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TypeTextCyrillic)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TypeTextWithoutGlyph)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_KeyEventPath)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {

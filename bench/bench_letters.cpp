@@ -1,12 +1,14 @@
-// Loading a maximal letter set (95 characters x 1024 pixels) from letters.zip
-// as the launcher does (LetterArchive::read, then LetterSet::read), against
-// merely reading the same file's bytes.
+// Loading letter sets from letters.zip as the launcher does
+// (LetterArchive::read, then LetterSet::read), against merely reading the
+// same file's bytes: a maximal set (95 characters x 1024 pixels) and a large
+// one as people draw them (the 95 and 450 further characters).
 #include <benchmark/benchmark.h>
 #include <zip.h>
 
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QString>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <iostream>
@@ -32,24 +34,89 @@ QByteArray maximalSetText() {
     return text;
 }
 
-// One folder for the whole run: the archive, the plain file and TEMP.
-struct Fixture {
-    Fixture() {
-        text = maximalSetText();
-        QDir(dir.path()).mkdir("temp");
-        qputenv("TEMP", QFile::encodeName(dir.filePath("temp")));
-        QFile plain(dir.filePath("Maximal.txt"));
+// The further characters of the large set: Latin-1 Supplement, Latin
+// Extended-A, Greek capitals and small letters, then Cyrillic, 450 in all.
+std::vector<char32_t> largeSetExtras() {
+    std::vector<char32_t> characters;
+    for (const auto& [first, last] : {std::pair<char32_t, char32_t>(0xA1, 0xFF),
+                                      {0x100, 0x17F},
+                                      {0x391, 0x3A1},
+                                      {0x3A3, 0x3C9},
+                                      {0x400, 0x4FF}})
+        for (char32_t c = first; c <= last; ++c) characters.push_back(c);
+    characters.resize(450);
+    return characters;
+}
+
+// The pixels of the large set's block `p`: 250 to 649, 450 on average, as
+// many as the densest shipped set has.
+int largeGlyphPixels(int p) {
+    return 250 + p * 97 % 400;
+}
+
+// The 95 and the further characters, their pixels spread over the cell row
+// by row as the maker lists them, with colours of full length.
+QByteArray largeSetText() {
+    const std::vector<char32_t> extras = largeSetExtras();
+    QByteArray text;
+    for (int p = 0; p < LetterSet::kBaseSize + static_cast<int>(extras.size()); ++p) {
+        const QByteArray label =
+            p < LetterSet::kBaseSize
+                ? QByteArray::number(p)
+                : QString::fromUcs4(&extras[static_cast<size_t>(p - LetterSet::kBaseSize)], 1)
+                      .toUtf8();
+        const int count = largeGlyphPixels(p);
+        text += '"' + label + "\"," + QByteArray::number(count) + "\r\n";
+        for (int k = 0; k < count; ++k) {
+            const int cell = k * LetterSet::kMaxPixels / count;
+            text += QByteArray::number(cell % 32) + ',' + QByteArray::number(cell / 32) + ',' +
+                    QByteArray::number(16777215 - p * 4096 - k) + "\r\n";
+        }
+    }
+    return text;
+}
+
+// One letter set, written plain and packed alone into an archive as the
+// shipped letters.zip is.
+struct Sample {
+    Sample(const QString& folder, const QString& name, QByteArray content, int glyphs,
+           int lastGlyphPixels)
+        : glyphs(glyphs),
+          lastGlyphPixels(static_cast<size_t>(lastGlyphPixels)),
+          member(name + QStringLiteral(".txt")),
+          plainPath(QDir(folder).filePath(member)),
+          text(std::move(content)),
+          archive(QDir(folder).filePath(name + QStringLiteral(".zip"))) {
+        QFile plain(plainPath);
         if (!plain.open(QIODevice::WriteOnly) || plain.write(text) != text.size())
             throw std::runtime_error("write");
         plain.close();
-        // Packed as the shipped archive is.
         QString error;
-        if (!packLetterSets(dir.filePath("letters.zip"), {plain.fileName()}, &error))
+        if (!packLetterSets(archive.path(), {plainPath}, &error))
             throw std::runtime_error(error.toStdString());
     }
-    QTemporaryDir dir;
+    // Whether `letters` holds the whole set.
+    bool loaded(const LetterSet& letters) const {
+        return letters.size() == glyphs && letters.pixelsAt(glyphs - 1).size() == lastGlyphPixels;
+    }
+    int glyphs;
+    size_t lastGlyphPixels;
+    QString member;
+    QString plainPath;
     QByteArray text;
-    LetterArchive archive{dir.filePath("letters.zip")};
+    LetterArchive archive;
+};
+
+// One folder for the whole run: the files, the archives and TEMP.
+struct Fixture {
+    Fixture() {
+        QDir(dir.path()).mkdir("temp");
+        qputenv("TEMP", QFile::encodeName(dir.filePath("temp")));
+    }
+    QTemporaryDir dir;
+    Sample maximal{dir.path(), QStringLiteral("Maximal"), maximalSetText(), LetterSet::kBaseSize,
+                   LetterSet::kMaxPixels};
+    Sample large{dir.path(), QStringLiteral("Large"), largeSetText(), 545, largeGlyphPixels(544)};
     LetterSet letters;
 };
 
@@ -58,85 +125,101 @@ Fixture& fixture() {
     return instance;
 }
 
+// The set a benchmark reads: the maximal one, or the large one when its
+// argument is 1.
+const Sample& sampleOf(const benchmark::State& state) {
+    return state.range(0) == 0 ? fixture().maximal : fixture().large;
+}
+
 void BM_ReadFileBytes(benchmark::State& state) {
-    Fixture& f = fixture();
-    const QString path = f.dir.filePath("Maximal.txt");
+    const Sample& sample = sampleOf(state);
     for (auto _ : state) {
-        QFile file(path);
+        QFile file(sample.plainPath);
         if (!file.open(QIODevice::ReadOnly)) state.SkipWithError("open");
         QByteArray bytes = file.readAll();
         benchmark::DoNotOptimize(bytes.data());
     }
-    state.SetBytesProcessed(state.iterations() * f.text.size());
+    state.SetBytesProcessed(state.iterations() * sample.text.size());
 }
 
 // The member's bytes straight out of the archive into memory: what any
 // load from letters.zip pays before the first field is read.
 void BM_UnzipMemberBytes(benchmark::State& state) {
-    Fixture& f = fixture();
-    const QByteArray path = QFile::encodeName(f.archive.path());
-    QByteArray bytes(f.text.size(), Qt::Uninitialized);
+    const Sample& sample = sampleOf(state);
+    const QByteArray path = QFile::encodeName(sample.archive.path());
+    const QByteArray member = QFile::encodeName(sample.member);
+    QByteArray bytes(sample.text.size(), Qt::Uninitialized);
     for (auto _ : state) {
         int error = 0;
         zip_t* archive = zip_open(path.constData(), ZIP_RDONLY, &error);
-        zip_file_t* member = archive ? zip_fopen(archive, "Maximal.txt", 0) : nullptr;
-        if (member == nullptr || zip_fread(member, bytes.data(),
-                                           static_cast<zip_uint64_t>(bytes.size())) != bytes.size())
+        zip_file_t* file = archive ? zip_fopen(archive, member.constData(), 0) : nullptr;
+        if (file == nullptr ||
+            zip_fread(file, bytes.data(), static_cast<zip_uint64_t>(bytes.size())) != bytes.size())
             state.SkipWithError("unzip");
-        if (member) zip_fclose(member);
+        if (file) zip_fclose(file);
         if (archive) zip_discard(archive);
         benchmark::DoNotOptimize(bytes.data());
     }
-    state.SetBytesProcessed(state.iterations() * f.text.size());
+    state.SetBytesProcessed(state.iterations() * sample.text.size());
 }
 
 void BM_ReadLetterSetFromMemory(benchmark::State& state) {
-    Fixture& f = fixture();
+    const Sample& sample = sampleOf(state);
+    LetterSet& letters = fixture().letters;
     for (auto _ : state) {
-        if (!f.letters.read(f.text).complete) state.SkipWithError("incomplete");
+        if (!letters.read(sample.text).stopReason.isEmpty()) state.SkipWithError("fault");
     }
-    state.SetBytesProcessed(state.iterations() * f.text.size());
+    if (!sample.loaded(letters)) state.SkipWithError("the set did not load completely");
+    state.SetBytesProcessed(state.iterations() * sample.text.size());
 }
 
 void BM_LoadLetterSetFromArchive(benchmark::State& state) {
-    Fixture& f = fixture();
+    const Sample& sample = sampleOf(state);
+    LetterSet& letters = fixture().letters;
     for (auto _ : state) {
-        const std::optional<QByteArray> member = f.archive.read(QStringLiteral("Maximal.txt"));
-        if (!member || !f.letters.read(*member).complete) state.SkipWithError("load failed");
+        const std::optional<QByteArray> member = sample.archive.read(sample.member);
+        if (!member || !letters.read(*member).stopReason.isEmpty())
+            state.SkipWithError("load failed");
     }
-    if (f.letters.pixelsAt(LetterSet::kBaseSize - 1).size() != LetterSet::kMaxPixels)
-        state.SkipWithError("the set did not load completely");
-    state.SetBytesProcessed(state.iterations() * f.text.size());
+    if (!sample.loaded(letters)) state.SkipWithError("the set did not load completely");
+    state.SetBytesProcessed(state.iterations() * sample.text.size());
 }
 
-constexpr int kRepetitions = 15;
-BENCHMARK(BM_ReadFileBytes)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions);
-BENCHMARK(BM_UnzipMemberBytes)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions);
-BENCHMARK(BM_ReadLetterSetFromMemory)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions);
-BENCHMARK(BM_LoadLetterSetFromArchive)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions);
+// Argument 0 reads the maximal set, 1 the large one.
+void sets(benchmark::internal::Benchmark* benchmark) {
+    benchmark->ArgName("large")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Repetitions(15);
+}
+BENCHMARK(BM_ReadFileBytes)->Apply(sets);
+BENCHMARK(BM_UnzipMemberBytes)->Apply(sets);
+BENCHMARK(BM_ReadLetterSetFromMemory)->Apply(sets);
+BENCHMARK(BM_LoadLetterSetFromArchive)->Apply(sets);
 
-// Prints the runs as usual, then the median load against each other median.
+// Prints the runs as usual, then each set's median load (CPU time, as the
+// table of tools/run-benchmarks.sh) against the other medians of that set.
 class RatioReporter : public benchmark::ConsoleReporter {
   public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs)
             if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                medians_[run.run_name.function_name] = run.GetAdjustedRealTime();
+                medians_[run.run_name.args][run.run_name.function_name] = run.GetAdjustedCPUTime();
         ConsoleReporter::ReportRuns(runs);
     }
     void Finalize() override {
         ConsoleReporter::Finalize();
-        const auto load = medians_.find("BM_LoadLetterSetFromArchive");
-        if (load == medians_.end()) return;
-        std::cout << "letter set load median: " << load->second << " ms\n";
-        for (const auto& [name, median] : medians_)
-            if (name != load->first && median > 0)
-                std::cout << "  " << load->second / median << " x " << name << " (median " << median
-                          << " ms)\n";
+        for (const auto& [set, medians] : medians_) {
+            const auto load = medians.find("BM_LoadLetterSetFromArchive");
+            if (load == medians.end()) continue;
+            std::cout << "letter set load median (" << set << "): " << load->second << " ms\n";
+            for (const auto& [name, median] : medians)
+                if (name != load->first && median > 0)
+                    std::cout << "  " << load->second / median << " x " << name << " (median "
+                              << median << " ms)\n";
+        }
     }
 
   private:
-    std::map<std::string, double> medians_;
+    // By the benchmark's arguments, then its name.
+    std::map<std::string, std::map<std::string, double>> medians_;
 };
 
 }  // namespace

@@ -87,8 +87,11 @@ def absolute_row(measure, value, text, target=None, unit=""):
                  "-" if target is None else "< %g %s" % (target, unit),
                  "-" if value is None or target is None else ("pass" if value < target else "MISS")))
 
-ratio_row("letter set load (95 x 1024)", "BM_LoadLetterSetFromArchive", "raw read",
-          "BM_ReadFileBytes", 4)
+ratio_row("letter set load (95 x 1024)", "BM_LoadLetterSetFromArchive/large:0", "raw read",
+          "BM_ReadFileBytes/large:0", 4)
+large = medians.get("BM_LoadLetterSetFromArchive/large:1")
+absolute_row("letter set load (545 characters)", None if large is None else large / 1000,
+             us(large), 10, "ms")
 for size in ("1920/1080", "3840/2160"):
     label = size.replace("/", "x")
     ratio_row("composition centred " + label, "BM_ClearCentred/" + size, "memcpy",
@@ -101,7 +104,12 @@ for size in ("1920/1080", "3840/2160"):
                  "%.2f x" % (medians["BM_ScreenCopyToTwo/" + size] / medians["BM_ScreenCopy/" + size])
                  if "BM_ScreenCopyToTwo/" + size in medians and medians.get("BM_ScreenCopy/" + size)
                  else "-", "", ""))
-ratio_row("keystroke (Canvas::typeText)", "BM_TypeText", "raw writes", "BM_RawGlyphWrites", 10)
+for measure, name in (("", "BM_TypeText"), (", é", "BM_TypeTextAccented"),
+                      (", e + combining acute", "BM_TypeTextDecomposed"),
+                      (", Cyrillic", "BM_TypeTextCyrillic"),
+                      (", no glyph in the set", "BM_TypeTextWithoutGlyph")):
+    ratio_row("keystroke (Canvas::typeText%s)" % measure, name, "raw writes",
+              "BM_RawGlyphWrites", 10)
 ratio_row("keystroke (Qt key event)", "BM_KeyEventPath", "raw writes", "BM_RawGlyphWrites", 10)
 ratio_row("picture load 6000x4000 JPEG", "BM_LoadPicture", "libjpeg decode",
           "BM_BareJpegDecode", 1.3)

@@ -1,6 +1,7 @@
 #include "letters/LetterSet.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "platform/FieldReader.h"
 
@@ -41,6 +42,17 @@ char32_t labelledCharacter(QByteArrayView label) {
     if (QChar::category(character) == QChar::Other_Control)
         throw FieldError("a control character cannot be typed");
     return character;
+}
+
+// How many double quotes `data` holds: memchr() skips the long runs of
+// pixel lines between block labels many times faster than a loop over bytes.
+size_t quotesIn(const QByteArray& data) {
+    size_t quotes = 0;
+    const char* const end = data.constData() + data.size();
+    for (const char* p = data.constData();
+         (p = static_cast<const char*>(std::memchr(p, '"', static_cast<size_t>(end - p)))); ++p)
+        ++quotes;
+    return quotes;
 }
 
 }  // namespace
@@ -89,7 +101,7 @@ LetterSetReading LetterSet::read(const QByteArray& data) {
     std::vector<GlyphPixel> pixels;
     pixels.reserve(static_cast<size_t>(data.size()) / 6 + 1 + pixels_.size());
     std::vector<Entry> entries;
-    entries.reserve(kBaseSize + static_cast<size_t>(data.count('"')) / 2);
+    entries.reserve(kBaseSize + quotesIn(data) / 2);
     QHash<char32_t, int> extraIndex;
 
     FieldReader reader(data);

@@ -32,6 +32,28 @@ TEST(FieldReader, SeparatorsQuotesAndNumbers) {
     EXPECT_THROW(reader.readString(), FieldError);
 }
 
+TEST(FieldReader, NumbersOfEveryLengthWhereverTheyEnd) {
+    // Numbers are read several digits at a time: every length, with leading
+    // zeros, with each separator and at the very end of the data, must read
+    // as the text says, and a digit run that goes on into a letter is no number.
+    const std::string digits = "9223372036854775807";
+    for (size_t length = 1; length <= digits.size(); ++length) {
+        for (const std::string sign : {"", "-", "+"}) {
+            for (const std::string& number :
+                 {digits.substr(0, length), std::string(length - 1, '0') + "7"}) {
+                const int64_t expected = std::stoll(sign + number);
+                for (const char* end : {"", ",1", "\r\n1", " ,1", "\n1"}) {
+                    const std::string text = sign + number + end;
+                    FieldReader reader(QByteArray::fromStdString(text));
+                    EXPECT_EQ(reader.readInteger(INT64_MIN, INT64_MAX), expected) << text;
+                }
+                FieldReader glued(QByteArray::fromStdString(sign + number + "x,1"));
+                EXPECT_THROW(glued.readInteger(INT64_MIN, INT64_MAX), FieldError) << number;
+            }
+        }
+    }
+}
+
 TEST(Settings, ReadKeepsWhatCameBeforeAFaultAndWritesOneLine) {
     const struct {
         const char* file;
