@@ -153,6 +153,10 @@ TEST(LettersTool, CommandsMakeCheckPreviewAndPackSets) {
     const QString set = folder.filePath("Made.txt");
     const QString zip = folder.filePath("letters.zip");
     writeFile(folder.filePath("Long.txt"), letterSetText([](int p) { return p == 3 ? 1025 : 2; }));
+    const QByteArray euro = block("\xe2\x82\xac", 1);
+    writeFile(folder.filePath("Twice.txt"), letterSetText() + euro + euro);
+    const QByteArray secondEuro = "line " + QByteArray::number(letterSetText().count('\n') + 3) +
+                                  ", after the block of \"€\"";
     const struct {
         QStringList arguments;
         int status;
@@ -169,6 +173,20 @@ TEST(LettersTool, CommandsMakeCheckPreviewAndPackSets) {
         {{"pack", zip, set}, 0, "Packed 1"},
         {{"pack", zip, folder.filePath("Long.txt")}, 1, "Long.txt"},  // nothing packed
         {{"check", folder.filePath("Long.txt")}, 1, "\"d\" (line 1035): more than 1024"},
+        {{"make", "--font", kDejaVuBold, "--color", "#FFFFFF", "--chars", "GREEK,U+20AC, Zürich",
+          "-o", folder.filePath("Chars.txt")},
+         0,
+         "further ones"},
+        {{"check", folder.filePath("Twice.txt")}, 1, secondEuro.constData()},
+        {{"pack", zip, folder.filePath("Twice.txt")}, 1, "Twice.txt"},
+        {{"make", "--font", kDejaVuBold, "--color", "#FFFFFF", "--chars", "greek,greeek", "-o",
+          set},
+         2,
+         "\"greeek\""},
+        {{"make", "--font", kDejaVuBold, "--color", "#FFFFFF", "--chars", "U+0180-U+017F", "-o",
+          set},
+         2,
+         "\"U+0180-U+017F\""},
         {{}, 2, "usage"},
         {{"make", "--color", "#FFFFFF", "-o", set}, 2, "--font"},
         {{"preview", set, "--zoom", "0", "-o", "p.png"}, 2, "--zoom"},
@@ -184,6 +202,14 @@ TEST(LettersTool, CommandsMakeCheckPreviewAndPackSets) {
     qputenv("TEMP", QFile::encodeName(folder.path()));
     EXPECT_EQ(LetterArchive(zip).list().names, QStringList{"Made.txt"});
     EXPECT_EQ(LetterArchive(zip).read("Made.txt"), readFile(set));
+    // Named, numbered and literal characters, after the 95 in code point
+    // order; an unassigned code point in a range is left out.
+    LetterSet chars;
+    EXPECT_EQ(chars.read(readFile(folder.filePath("Chars.txt"))).stopReason, "");
+    for (const char32_t drawn : {U'Ω', U'€', U'ü'}) EXPECT_TRUE(chars.glyph(drawn)) << uint(drawn);
+    EXPECT_FALSE(chars.glyph(U'\u0378'));
+    EXPECT_EQ(chars.characterAt(95), U'ü');
+    EXPECT_EQ(chars.characterAt(chars.size() - 1), U'€');
 }
 
 // Rows a glyph's pixels cover, top and bottom.
@@ -203,6 +229,7 @@ TEST(LetterMaker, CapitalsOfTheHeightAskedWideGlyphsNarrowedTallOnesSmaller) {
     options.outlineWidth = 2;
     options.capHeight = 26;
     options.stretch = 130;
+    options.extras = {U'É', U'Й', U'И', U'漢', U'\u0301', U'a'};
     QString error;
     const std::optional<MadeLetterSet> made = makeLetterSet(options, &error);
     ASSERT_TRUE(made) << error.toStdString();
@@ -222,6 +249,27 @@ TEST(LetterMaker, CapitalsOfTheHeightAskedWideGlyphsNarrowedTallOnesSmaller) {
         if (pixel.y == barTop || pixel.y == barBottom) {
             EXPECT_EQ(pixel.color, qRgb(0, 0, 0));
         }
+
+    // Further characters: those the font lacks (a CJK one) or that join the
+    // one before (a combining accent) are left out; an accented capital is
+    // drawn smaller than its plain one on the capitals' baseline, its
+    // outline closing it on top.
+    EXPECT_EQ(made->letters.size(), 98);
+    const auto width = [](GlyphPixels glyph) {
+        const auto [left, right] = std::minmax_element(glyph.begin(), glyph.end(),
+                                                       [](auto a, auto b) { return a.x < b.x; });
+        return right->x - left->x;
+    };
+    for (const auto& [capital, unaccented] : {std::pair(U'É', U'E'), std::pair(U'Й', U'И')}) {
+        const GlyphPixels glyph = *made->letters.glyph(capital);
+        const auto [top, bottom] = rowsOf(glyph);
+        EXPECT_EQ(bottom, capBottom) << uint(capital);
+        EXPECT_LT(width(glyph), width(*made->letters.glyph(unaccented))) << uint(capital);
+        for (const GlyphPixel& pixel : glyph)
+            if (pixel.y == top) {
+                EXPECT_EQ(pixel.color, qRgb(0, 0, 0)) << uint(capital);
+            }
+    }
 
     options.size = 20;
     EXPECT_FALSE(makeLetterSet(options, &error));

@@ -81,9 +81,13 @@ QString describeCheck(const QString& name, const CheckReport& report) {
                       : QStringLiteral("%1: all 95 characters load, and %2 further ones.")
                             .arg(name)
                             .arg(read.extraBlocksRead));
+        // A faulty block after the 95 may have no character to name: name the last one read.
         if (!read.stopReason.isEmpty())
-            lines << QStringLiteral("  Reading stops at line %1: %2; the rest is ignored.")
+            lines << QStringLiteral(
+                         "  Reading stops at line %1, after the block of \"%2\": %3; "
+                         "the rest is ignored.")
                          .arg(report.stopLine)
+                         .arg(characterName(report.drawn.back()))
                          .arg(read.stopReason);
     }
     if (!report.counts.empty()) {

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRawFont>
 #include <QRegularExpression>
 #include <algorithm>
 #include <limits>
@@ -38,14 +39,14 @@ struct Ink {
     }
 };
 
-Ink drawInk(const QFont& font, char character, int block) {
+Ink drawInk(const QFont& font, char32_t character, int block) {
     QImage scratch(kScratch, kScratch, QImage::Format_Grayscale8);
     scratch.fill(0);
     {
         QPainter painter(&scratch);
         painter.setRenderHint(QPainter::Antialiasing, true);
         QPainterPath path;
-        path.addText(kPenX, kBaseline, font, QString(QLatin1Char(character)));
+        path.addText(kPenX, kBaseline, font, QString::fromUcs4(&character, 1));
         painter.fillPath(path, Qt::white);
     }
     Ink ink;
@@ -79,7 +80,7 @@ struct DrawnSet {
 DrawnSet drawSet(const QFont& font, int block) {
     DrawnSet set;
     for (const char character : LetterSet::letterOrder())
-        set.inks.push_back(drawInk(font, character, block));
+        set.inks.push_back(drawInk(font, static_cast<char32_t>(character), block));
     return set;
 }
 
@@ -128,16 +129,33 @@ std::optional<DrawnSet> drawLargestThatFits(QFont font, int first, int last, int
     return std::nullopt;
 }
 
+// The ink of a glyph drawn in `font` at the set's size, made to fit its cell:
+// one too wide ("W", "m") is narrowed first, down to kNarrowest; one that
+// still reaches out of it (brackets, accented capitals) is drawn at the
+// largest smaller size that keeps it inside, on the same baseline.
+Ink fitted(Ink ink, const DrawnSet& set, QFont font, char32_t character, int block, int margin) {
+    font.setPixelSize(set.fontSize);
+    auto redraw = [&] { ink = drawInk(font, character, block); };
+    while (!ink.empty() && ink.right - ink.left + 1 + 2 * margin > kCell &&
+           font.stretch() > kNarrowest) {
+        font.setStretch(std::max(kNarrowest, font.stretch() - 5));
+        redraw();
+    }
+    for (int smaller = set.fontSize - 1; !inCell(set, ink, margin) && smaller > 0; --smaller) {
+        font.setPixelSize(smaller);
+        redraw();
+    }
+    return ink;
+}
+
 // The largest font size whose capitals, outline included, are at most
 // `capHeight` and leave the lowercase descenders room below them; the band
-// from capital tops to descender bottoms is centred. A glyph too wide for
-// its cell ("W", "m") is narrowed first, down to kNarrowest; one that still
-// reaches out of it (brackets) is drawn at the largest smaller size that
-// keeps it inside, on the same baseline.
+// from capital tops to descender bottoms is centred, and every glyph fitted
+// to its cell.
 std::optional<DrawnSet> drawToCapHeight(QFont font, int capHeight, int block, int margin) {
     for (int candidate = kLargestFontSize; candidate >= kSmallestFontSize; --candidate) {
         font.setPixelSize(candidate);
-        const Ink capital = drawInk(font, 'H', block);
+        const Ink capital = drawInk(font, U'H', block);
         if (capital.empty() || capital.bottom - capital.top + 1 + 2 * margin > capHeight) continue;
         DrawnSet set = drawSet(font, block);
         const auto [top, bottom] =
@@ -147,17 +165,8 @@ std::optional<DrawnSet> drawToCapHeight(QFont font, int capHeight, int block, in
         set.fontSize = candidate;
         for (int p = 0; p < LetterSet::kBaseSize; ++p) {
             Ink& ink = set.inks[static_cast<size_t>(p)];
-            QFont narrower = font;
-            auto redraw = [&] { ink = drawInk(narrower, LetterSet::letterOrder()[p], block); };
-            while (!ink.empty() && ink.right - ink.left + 1 + 2 * margin > kCell &&
-                   narrower.stretch() > kNarrowest) {
-                narrower.setStretch(std::max(kNarrowest, narrower.stretch() - 5));
-                redraw();
-            }
-            for (int smaller = candidate - 1; !inCell(set, ink, margin) && smaller > 0; --smaller) {
-                narrower.setPixelSize(smaller);
-                redraw();
-            }
+            ink = fitted(std::move(ink), set, font,
+                         static_cast<char32_t>(LetterSet::letterOrder()[p]), block, margin);
         }
         return set;
     }
@@ -272,7 +281,90 @@ bool checkOptions(const MakeOptions& options, QString* error) {
     return false;
 }
 
+// Whether a character may have a block after the 95 and takes a cell of its
+// own when typed: combining marks join the character before them, control
+// and format characters show as nothing.
+bool takesOwnCell(char32_t character) {
+    if (character < 0x80 || character > 0x10FFFF) return false;
+    switch (QChar::category(character)) {
+        case QChar::Other_Control:
+        case QChar::Other_Format:
+        case QChar::Other_Surrogate:
+        case QChar::Other_NotAssigned:
+        case QChar::Mark_NonSpacing:
+        case QChar::Mark_Enclosing:
+            return false;
+        default:
+            return true;
+    }
+}
+
+// The typographic marks and symbols that keyboards and word processors type.
+constexpr std::u32string_view kPunctuation =
+    U"–—‘’‚“”„†‡•…‰′″‹›€₽№™−←↑→↓≈≠≤≥";
+
+// Adds the characters of a range name; false when there is no such name.
+bool addNamedRange(const QString& name, std::vector<char32_t>* characters) {
+    static const struct {
+        const char* name;
+        char32_t first, last;
+    } kRanges[] = {{"latin-1", 0xA0, 0xFF},
+                   {"latin-extended-a", 0x100, 0x17F},
+                   {"greek", 0x370, 0x3FF},
+                   {"cyrillic", 0x400, 0x4FF}};
+    if (name == QLatin1String("punctuation")) {
+        characters->insert(characters->end(), kPunctuation.begin(), kPunctuation.end());
+        return true;
+    }
+    for (const auto& range : kRanges) {
+        if (name != QLatin1String(range.name)) continue;
+        for (char32_t character = range.first; character <= range.last; ++character)
+            characters->push_back(character);
+        return true;
+    }
+    return false;
+}
+
 }  // namespace
+
+std::optional<std::vector<char32_t>> parseCharacterList(const QString& list, QString* error) {
+    static const QRegularExpression codes(
+        QStringLiteral("^U\\+([0-9A-F]{1,6})(?:-U\\+([0-9A-F]{1,6}))?$"),
+        QRegularExpression::CaseInsensitiveOption);
+    std::vector<char32_t> characters;
+    for (const QString& item : list.split(QLatin1Char(','))) {
+        const QString word = item.trimmed().toLower();
+        if (word.isEmpty() || addNamedRange(word, &characters)) continue;
+        if (const QRegularExpressionMatch match = codes.match(word); match.hasMatch()) {
+            const uint first = match.captured(1).toUInt(nullptr, 16);
+            const uint last = match.hasCaptured(2) ? match.captured(2).toUInt(nullptr, 16) : first;
+            if (first > last || last > 0x10FFFF) {
+                *error =
+                    QStringLiteral("\"%1\" is no range of code points up to U+10FFFF").arg(item);
+                return std::nullopt;
+            }
+            for (char32_t character = first; character <= last; ++character)
+                characters.push_back(character);
+            continue;
+        }
+        // Typed text may come decomposed ("e" and a combining accent); the
+        // canvas composes it, so the composed characters are the ones to draw.
+        const QList<uint> text = item.normalized(QString::NormalizationForm_C).toUcs4();
+        if (std::all_of(text.begin(), text.end(),
+                        [](uint character) { return character < 0x80; })) {
+            *error = QStringLiteral(
+                         "\"%1\" is no range name (latin-1, latin-extended-a, greek, "
+                         "cyrillic, punctuation), U+XXXX, U+XXXX-U+YYYY or text "
+                         "beyond ASCII")
+                         .arg(item);
+            return std::nullopt;
+        }
+        characters.insert(characters.end(), text.begin(), text.end());
+    }
+    std::sort(characters.begin(), characters.end());
+    characters.erase(std::unique(characters.begin(), characters.end()), characters.end());
+    return characters;
+}
 
 std::optional<QRgb> parseHexColor(const QString& text) {
     static const QRegularExpression hex(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
@@ -322,6 +414,17 @@ std::optional<MadeLetterSet> makeLetterSet(const MakeOptions& options, QString* 
     for (int p = 0; p < LetterSet::kBaseSize; ++p) {
         made.letters.setGlyph(static_cast<char32_t>(LetterSet::letterOrder()[p]),
                               paintGlyph(set.inks[static_cast<size_t>(p)], set, style, grain));
+    }
+    // Only the font's own glyphs: drawing text fills in a character the font
+    // lacks from another font, in another style.
+    QFont drawing = font;
+    drawing.setPixelSize(set.fontSize);
+    const QRawFont own = QRawFont::fromFont(drawing);
+    for (const char32_t character : style.extras) {
+        if (!takesOwnCell(character) || !own.supportsCharacter(character)) continue;
+        const Ink ink = fitted(drawInk(drawing, character, style.block), set, drawing, character,
+                               style.block, margin);
+        made.letters.setGlyph(character, paintGlyph(ink, set, style, grain));
     }
     return made;
 }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "letters/LetterSet.h"
 
@@ -26,6 +27,10 @@ struct MakeOptions {
     int grain = 0;      // percent of fill pixels left out, with the rest
                         // shaded unevenly, for a chalk look
     unsigned seed = 1;  // the grain's pattern
+    // Drawn after the 95, in this order, each the font has a glyph for;
+    // those that cannot have a block of their own (the 95, control and
+    // format characters, combining marks, unassigned code points) are left out.
+    std::vector<char32_t> extras;
 };
 
 struct MadeLetterSet {
@@ -33,13 +38,24 @@ struct MadeLetterSet {
     int size = 0;  // the glyph size used
 };
 
-// Draws the 95 characters of a letter set, each inside its 32 x 32 cell: the
-// ink of every glyph centred across its cell, all glyphs on one baseline
-// that centres the set's tallest reach in the cell (with a capital height:
-// the reach from capital tops to descender bottoms). Returns nullopt and says
-// why in `error` when the font is unknown, the options make no sense or the
-// glyphs do not fit at the size asked for.
+// Draws the 95 characters of a letter set and the extras, each inside its
+// 32 x 32 cell: the ink of every glyph centred across its cell, all glyphs on
+// one baseline that centres the tallest reach of the 95 in the cell (with a
+// capital height: the reach from capital tops to descender bottoms). An extra
+// that would leave its cell at that size (an accented capital) is narrowed
+// or drawn smaller, like the 95 with a capital height. Returns nullopt and
+// says why in `error` when the font is unknown, the options make no sense or
+// the 95 do not fit at the size asked for.
 std::optional<MadeLetterSet> makeLetterSet(const MakeOptions& options, QString* error);
+
+// The characters a `--chars` list names, in code point order, each once: a
+// comma-separated list of range names (latin-1, latin-extended-a, greek,
+// cyrillic, punctuation), code points ("U+20AC"), ranges of them
+// ("U+0100-U+017F") and literal text, which is any item holding a character
+// beyond ASCII ("ÆØÅ€"; ASCII characters are always drawn, so a literal
+// comma is never needed). Returns nullopt and names the item in `error` when
+// an item is none of these.
+std::optional<std::vector<char32_t>> parseCharacterList(const QString& list, QString* error);
 
 // "#RRGGBB" as a colour; nullopt for anything else.
 std::optional<QRgb> parseHexColor(const QString& text);

@@ -73,8 +73,8 @@ std::optional<int> parseWeight(const QString& text, QTextStream& err) {
 int runMake(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        "Draws the 95 characters of a font into a letter-set file, each glyph centred in its "
-        "32 x 32 cell.");
+        "Draws the 95 characters of a font, and any further ones --chars names, into a "
+        "letter-set file, each glyph centred in its 32 x 32 cell.");
     parser.addOptions({
         {"font", "Font file or family name.", "font"},
         {"size", "Glyph size in pixels; the largest that fits when left out.", "pixels", "0"},
@@ -92,6 +92,11 @@ int runMake(const QStringList& arguments, QTextStream& out, QTextStream& err) {
          "1"},
         {"grain", "Leave out this percent of the fill pixels, for a chalk look.", "percent", "0"},
         {"seed", "Pattern of the grain.", "number", "1"},
+        {"chars",
+         "Further characters to draw after the 95, those the font has: a comma-separated list "
+         "of latin-1, latin-extended-a, greek, cyrillic, punctuation, U+XXXX, U+XXXX-U+YYYY "
+         "and text beyond ASCII ('ÆØÅ€').",
+         "list"},
         {{"o", "output"}, "The letter-set file to write.", "file"},
     });
     int status = kDone;
@@ -141,6 +146,16 @@ int runMake(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     options.block = *block;
     options.grain = *grain;
     options.seed = static_cast<unsigned>(*seed);
+    if (parser.isSet("chars")) {
+        QString error;
+        std::optional<std::vector<char32_t>> extras =
+            parseCharacterList(parser.value("chars"), &error);
+        if (!extras) {
+            err << "--chars: " << error << '\n';
+            return kUsage;
+        }
+        options.extras = std::move(*extras);
+    }
 
     QString error;
     const std::optional<MadeLetterSet> made = makeLetterSet(options, &error);
@@ -153,7 +168,11 @@ int runMake(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         err << "cannot write " << output << '\n';
         return kFailed;
     }
-    out << "Wrote " << output << " (glyph size " << made->size << " pixels).\n";
+    out << "Wrote " << output << " (glyph size " << made->size << " pixels";
+    if (parser.isSet("chars"))
+        out << "; 95 characters and " << made->letters.size() - LetterSet::kBaseSize
+            << " further ones";
+    out << ").\n";
     return kDone;
 }
 
@@ -212,6 +231,9 @@ int runPreview(const QStringList& arguments, QTextStream& out, QTextStream& err)
     const LetterSetReading read = letters.read(data);
     if (!read.complete)
         err << "note: only " << read.blocksRead << " of 95 characters load (see check)\n";
+    else if (!read.stopReason.isEmpty())
+        err << "note: only 95 characters and " << read.extraBlocksRead
+            << " further ones load (see check)\n";
 
     PreviewOptions options;
     options.lines = parser.values("text");

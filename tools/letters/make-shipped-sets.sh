@@ -13,7 +13,10 @@ out=$root/data/letters
 
 # Capitals about 26 pixels high and the letters widened, so that a word's
 # letters fill their cells and read as a word, not one letter at a time.
-sans=(--font "$fonts/DejaVuSans-Bold.ttf" --cap-height 26 --stretch 130)
+# Beyond ASCII, the letters of most European languages and the marks word
+# processors put in (curly quotes, dashes, the euro sign).
+chars=(--chars latin-1,latin-extended-a,greek,cyrillic,punctuation)
+sans=(--font "$fonts/DejaVuSans-Bold.ttf" --cap-height 26 --stretch 130 "${chars[@]}")
 "$tool" make "${sans[@]}" --style outline \
   --color '#FFFFFF' --outline '#000000' --outline-width 2 -o "$out/Bold Outline.txt"
 "$tool" make "${sans[@]}" --style gradient \
@@ -21,7 +24,7 @@ sans=(--font "$fonts/DejaVuSans-Bold.ttf" --cap-height 26 --stretch 130)
   -o "$out/Rainbow.txt"
 "$tool" make "${sans[@]}" --style outline \
   --color '#FFF8E0' --outline '#1C2428' --outline-width 2 --grain 15 -o "$out/Chalk.txt"
-"$tool" make --font "$fonts/DejaVuSansMono-Bold.ttf" --cap-height 26 --stretch 140 \
+"$tool" make --font "$fonts/DejaVuSansMono-Bold.ttf" --cap-height 26 --stretch 140 "${chars[@]}" \
   --style outline --block 2 --color '#7CFF4C' --outline '#002000' -o "$out/Retro Pixels.txt"
 
 "$tool" check "$out/Bold Outline.txt" "$out/Rainbow.txt" "$out/Chalk.txt" "$out/Retro Pixels.txt"
@@ -33,7 +36,7 @@ rows=()
 for set in "Bold Outline" Rainbow Chalk "Retro Pixels"; do
   for picture in night-sky-tile.bmp paper-waves-tile.gif; do
     "$tool" preview "$out/$set.txt" --picture "$root/data/pictures/$picture" \
-      --text 'Hello, World? #42' -o "$scratch/$set $picture.png" >/dev/null
+      --text 'Hello, World? #42' --text 'Grüße! Привет, €5' -o "$scratch/$set $picture.png" >/dev/null
   done
   convert "$scratch/$set night-sky-tile.bmp.png" "$scratch/$set paper-waves-tile.gif.png" \
     +append "$scratch/$set.png"
