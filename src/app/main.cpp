@@ -19,6 +19,10 @@
 #include "session/TypedTextLog.h"
 #include "sound/ClickSounds.h"
 
+// Built for the Debian package (PICTYPE_SYSTEM_INSTALL): the program folder
+// is installed for all users.
+constexpr bool kInstalled = PICTYPE_INSTALLED;
+
 int main(int argc, char** argv) {
     // A write past a file-size limit must fail like a full disk, not kill
     // the program with the text still unsaved.
@@ -26,11 +30,16 @@ int main(int argc, char** argv) {
 
     PictypeApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Pictype Viewer"));
-    app.setDesktopFileName(QStringLiteral("pictype-viewer"));
+    // The menu entry that desktops match the windows to: the package's, named
+    // by the program's AppStream id, or the one make desktop-entry writes.
+    app.setDesktopFileName(kInstalled ? QStringLiteral("org.pictype.viewer")
+                                      : QStringLiteral("pictype-viewer"));
 
     const QString folder = programFolder();
+    const Storage storage = Storage::forProgramFolder(
+        folder, kInstalled ? Storage::Folder::Installed : Storage::Folder::Portable);
     QtMessageBoxes messages;
-    const QString archivePath = findFileAnyCase(folder, QStringLiteral("letters.zip"));
+    const QString archivePath = storage.letterArchive();
     if (archivePath.isEmpty()) {
         messages.inform(
             QStringLiteral("Pictype Viewer won't run without unzip32.dll or letters.zip"));
@@ -39,7 +48,6 @@ int main(int argc, char** argv) {
 
     SdlSoundOutput sound;
     ClickSounds clicks(sound);
-    const Storage storage = Storage::forProgramFolder(folder);
     Settings settings;
     settings.load(isRegularFile(storage.settingsFile) ? storage.settingsFile
                                                       : storage.shippedSettings);

@@ -15,11 +15,14 @@ QString userFolder(const char* variable, const QString& fallback) {
 
 }  // namespace
 
-Storage Storage::forProgramFolder(const QString& programFolder) {
+Storage Storage::forProgramFolder(const QString& programFolder, Folder kind) {
     const QString stateFolder = userFolder("XDG_STATE_HOME", QStringLiteral("/.local/state"));
-    if (isWritableFolder(programFolder)) {
-        return {
-            settingsPath(programFolder), QString(), programFolder, {programFolder, stateFolder}};
+    if (kind == Folder::Portable && isWritableFolder(programFolder)) {
+        return {settingsPath(programFolder),
+                QString(),
+                programFolder,
+                {programFolder, stateFolder},
+                {programFolder}};
     }
     const QString configFolder = userFolder("XDG_CONFIG_HOME", QStringLiteral("/.config"));
     QDir().mkpath(configFolder);
@@ -27,5 +30,14 @@ Storage Storage::forProgramFolder(const QString& programFolder) {
     return {settingsPath(configFolder),
             settingsPath(programFolder),
             stateFolder,
-            {stateFolder, programFolder}};
+            {stateFolder, programFolder},
+            {userFolder("XDG_DATA_HOME", QStringLiteral("/.local/share")), programFolder}};
+}
+
+QString Storage::letterArchive() const {
+    for (const QString& folder : archiveFolders) {
+        const QString archive = findFileAnyCase(folder, QStringLiteral("letters.zip"));
+        if (!archive.isEmpty()) return archive;
+    }
+    return QString();
 }

@@ -195,19 +195,52 @@ TEST(TypedTextLog, LeftoversAreTheFilesOfEndedRunsThatHoldText) {
     EXPECT_FALSE(QFile::exists(program.filePath("~2")));  // it held nothing
 }
 
-TEST(Storage, AProgramFolderThatCannotBeWrittenLeavesEverythingToTheUsersFolders) {
-    QTemporaryDir program, home;
+TEST(Storage, OnlyAPortableProgramFolderTheUserCanWriteKeepsTheirFiles) {
+    QTemporaryDir writable, home;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
     qputenv("XDG_STATE_HOME", QFile::encodeName(home.filePath("state")));
-    const Storage writable = Storage::forProgramFolder(program.path());
-    EXPECT_EQ(writable.settingsFile, program.filePath("pictype.ini"));
-    EXPECT_EQ(writable.textFolder, program.path());
-    const Storage readOnly = Storage::forProgramFolder(program.filePath("not there"));
-    EXPECT_EQ(readOnly.settingsFile, home.filePath("config/pictype-viewer/pictype.ini"));
-    EXPECT_EQ(readOnly.shippedSettings, program.filePath("not there/pictype.ini"));
-    EXPECT_EQ(readOnly.textFolder, home.filePath("state/pictype-viewer"));
-    EXPECT_TRUE(QFileInfo(readOnly.textFolder).isDir());
-    EXPECT_TRUE(readOnly.textFolders.contains(program.filePath("not there")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath("data")));
+    const QString readOnly = writable.filePath("not there");
+    const struct {
+        QString folder;
+        Storage::Folder kind;
+        bool keepsFiles;
+    } cases[] = {
+        {writable.path(), Storage::Folder::Portable, true},
+        {readOnly, Storage::Folder::Portable, false},
+        {writable.path(), Storage::Folder::Installed, false},  // root can write it
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder.toStdString() +
+                     (c.kind == Storage::Folder::Installed ? " installed" : ""));
+        const Storage storage = Storage::forProgramFolder(c.folder, c.kind);
+        if (c.keepsFiles) {
+            EXPECT_EQ(storage.settingsFile, c.folder + "/pictype.ini");
+            EXPECT_EQ(storage.shippedSettings, QString());
+            EXPECT_EQ(storage.textFolder, c.folder);
+            EXPECT_EQ(storage.archiveFolders, QStringList{c.folder});
+        } else {
+            EXPECT_EQ(storage.settingsFile, home.filePath("config/pictype-viewer/pictype.ini"));
+            EXPECT_EQ(storage.shippedSettings, c.folder + "/pictype.ini");
+            EXPECT_EQ(storage.textFolder, home.filePath("state/pictype-viewer"));
+            EXPECT_TRUE(QFileInfo(storage.textFolder).isDir());
+            EXPECT_EQ(storage.archiveFolders,
+                      QStringList({home.filePath("data/pictype-viewer"), c.folder}));
+        }
+        EXPECT_TRUE(storage.textFolders.contains(c.folder));
+        EXPECT_TRUE(storage.textFolders.contains(home.filePath("state/pictype-viewer")));
+    }
+}
+
+TEST(Storage, TheLettersArchiveIsTheFirstFolderHoldingOneUnderAnyLetterCase) {
+    QTemporaryDir own, installed;
+    Storage storage;
+    storage.archiveFolders = {own.path(), installed.path()};
+    EXPECT_EQ(storage.letterArchive(), QString());
+    writeFile(installed.filePath("letters.zip"), "shipped");
+    EXPECT_EQ(storage.letterArchive(), installed.filePath("letters.zip"));
+    writeFile(own.filePath("Letters.ZIP"), "the user's");
+    EXPECT_EQ(storage.letterArchive(), own.filePath("Letters.ZIP"));
 }
 
 TEST(ClickSounds, FourWaveImagesPlayedAtRandom) {
