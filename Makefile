@@ -6,6 +6,7 @@
 #   make test                         build and run every test
 #   make program DEST=<folder>        lay out a portable program folder
 #   make desktop-entry DEST=<folder>  ... and add it to the desktop's menu
+#   make deb                          build the Debian package in build/deb
 #   make screenshots                  retake the pictures in docs/
 #   make test-sanitize                unit and widget tests under ASan and UBSan (clang)
 #   make fuzz [FUZZ_SECONDS=60]       run every fuzz target for a while (clang)
@@ -19,7 +20,7 @@ PROGRAM_DIR := $(BUILD_DIR)/program
 # Large enough to pan with the arrow keys on any screen.
 SAMPLE_PICTURE := pictures/alpine-dawn.jpg
 
-.PHONY: deps build run test test-sanitize fuzz bench program desktop-entry screenshots clean
+.PHONY: deps build run test test-sanitize fuzz bench program desktop-entry deb screenshots clean
 
 # Recipes read DEST from the environment, so that no character of a folder
 # name can break their quoting, and make does not expand a "$" in it.
@@ -65,6 +66,12 @@ program: build
 
 desktop-entry: program
 	@bash packaging/install-desktop-entry.sh "$$DEST"
+
+# Built by dpkg-buildpackage from a copy of the sources, with its own CMake
+# build.
+deb: deps
+	@deb=$$(JOBS="$(JOBS)" bash packaging/build-deb.sh build/deb) && \
+	  echo "The package is ready: $$deb" && echo "Install it with: sudo apt install $$deb"
 
 screenshots: build
 	bash tools/take-screenshots.sh "$(BUILD_DIR)"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the program need,
-# when any is missing. As root it runs apt-get; otherwise it prints the line
-# to run and stops. --with-clang adds the compiler the sanitize and fuzz
-# presets build with. PICTYPE_SKIP_DEPS=1 skips the check (other systems).
+# Installs the Debian packages the build, the tests, the program and its
+# Debian package need, when any is missing. As root it runs apt-get;
+# otherwise it prints the line to run and stops. --with-clang adds the
+# compiler the sanitize and fuzz presets build with. PICTYPE_SKIP_DEPS=1
+# skips the check (other systems).
 set -euo pipefail
 
 packages=(
@@ -14,6 +15,7 @@ packages=(
   libjpeg62-turbo-dev libxtst-dev
   xvfb xdotool imagemagick x11-utils xclip fonts-dejavu-core
   desktop-file-utils libglib2.0-bin qt6-image-formats-plugins
+  build-essential debhelper lintian appstream
 )
 if [[ ${1:-} == --with-clang ]]; then packages+=(clang libclang-rt-14-dev); fi
 
