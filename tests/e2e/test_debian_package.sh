@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# The Debian package: two builds, minutes apart, in other folders and time
+# zones, are identical; it holds exactly its files; lintian finds no error or
+# warning. Unpacked into a scratch root, it runs from /usr/bin for an ordinary
+# user (nobody, when the test runs as root) with the packaged letter sets, then
+# with the user's own copy of letters.zip, extended by the packaged letter-set
+# maker. Text and settings go to the user's folders, never into the program
+# folder, though this user could write it, as root could /usr/lib.
+# e2e: timeout 1200
+source "$(dirname "$0")/lib.sh"
+setup
+: "${PICTYPE_SOURCE_DIR:?the source tree}"
+
+# One after the other, so that the clock moves between them; niced, so that
+# the tests running beside this one keep their pace.
+build() { nice -n 19 bash "$PICTYPE_SOURCE_DIR/packaging/build-deb.sh" "$WORK/$1"; }
+deb=$(build one) || fail "the package build failed"
+again=$(TZ=Pacific/Auckland build two) || fail "the second package build failed"
+cmp -s "$deb" "$again" ||
+  fail "two builds differ: $(diff <(dpkg-deb -I "$deb" md5sums) <(dpkg-deb -I "$again" md5sums))"
+
+lib=./usr/lib/pictype-viewer
+expected=(
+  "./usr/bin/pictype-letters -> ../lib/pictype-viewer/pictype-letters"
+  "./usr/bin/pictype-viewer -> ../lib/pictype-viewer/pictype-viewer"
+  "$lib/letters.zip" "$lib/pictype-letters" "$lib/pictype-viewer" "$lib/pictype.txt"
+  ./usr/share/applications/org.pictype.viewer.desktop
+  ./usr/share/doc/pictype-viewer/{changelog.gz,copyright}
+  ./usr/share/man/man1/{pictype-letters,pictype-viewer}.1.gz
+  ./usr/share/metainfo/org.pictype.viewer.metainfo.xml
+)
+for picture in "$PICTYPE_SOURCE_DIR"/data/pictures/*.{jpg,bmp,gif}; do
+  expected+=("$lib/pictures/${picture##*/}")
+done
+for size in 16 22 24 32 48 64 128 256; do
+  expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/pictype-viewer.png")
+done
+expect "$(dpkg-deb --contents "$deb" | grep -v '^d' | sed -E 's/^([^ ]+ +){5}//' | sort)" \
+  "$(printf '%s\n' "${expected[@]}" | sort)" "the package's files"
+lintian --fail-on error,warning "$deb" >"$WORK/lintian.log" 2>&1 || fail "lintian: $(cat "$WORK/lintian.log")"
+root=$WORK/root
+dpkg -x "$deb" "$root"
+appstreamcli validate-tree --no-net "$root" >"$WORK/appstream.log" 2>&1 ||
+  fail "appstreamcli: $(cat "$WORK/appstream.log")"
+desktop-file-validate "$root/usr/share/applications/org.pictype.viewer.desktop" ||
+  fail "the menu entry is not valid"
+
+program=$root/usr/lib/pictype-viewer
+user=$WORK/user
+own=$user/.local/share/pictype-viewer
+mkdir -p "$user/runtime" "$user/temp"
+chmod 700 "$user/runtime"
+pixels letters "$WORK/e2e.zip" && python3 -m zipfile -e "$WORK/e2e.zip" "$user"
+make_picture 1024 768 "$WORK/pictures/plain.bmp"
+unset XDG_CONFIG_HOME XDG_STATE_HOME XDG_DATA_HOME
+export HOME=$user XDG_RUNTIME_DIR=$user/runtime TEMP=$user/temp
+become=()
+if ((EUID == 0)); then
+  become=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+  chown -R nobody "$user" "$program"
+  chmod 755 "$WORK" "$WORK/pictures"
+fi
+# Runs a command as the user in their home folder, in place of the shell
+# that calls it: a subshell, or one in the background.
+as_user() { cd "$user" && exec "${become[@]}" "$@"; }
+user_command() {
+  (as_user "$@") >>"$WORK/commands.log" 2>&1 || fail "$* failed: $(tail -n 5 "$WORK/commands.log")"
+}
+start_installed() {
+  as_user "$root/usr/bin/pictype-viewer" "$WORK/pictures/plain.bmp" >>"$WORK/program.log" 2>&1 &
+  PROGRAM_PID=$!
+  wait_launcher
+}
+settings=$user/.config/pictype-viewer/pictype.ini
+
+start_installed
+click_start
+wait_screen region 1000 700 24 68 1000 700
+close_window "$LAUNCHER"
+wait_exit
+expect "$STATUS" 0 "exit status"
+expect_bytes "$settings" "\"$WORK/pictures/plain.bmp\",\"Bold Outline.txt\",#TRUE#,0\r\n"
+
+# As README tells an installed user to add a set.
+user_command mkdir -p "$own"
+user_command cp "$program/letters.zip" "$own/"
+user_command "$root/usr/bin/pictype-letters" make --font "DejaVu Sans" --color '#FFFFFF' -o Mine.txt
+user_command "$root/usr/bin/pictype-letters" pack "$own/letters.zip" Mine.txt E2E.txt
+start_installed
+click_in "$LAUNCHER" 200 95 && press End  # the last set in the list
+click_start
+wait_screen region 1000 700 24 68 1000 700
+type_text 'installed'
+wait_screen glyphs 'installed' 0 0
+press Escape
+wait_for "the typed-text file" compgen -G "$user/.local/state/pictype-viewer/~*" >/dev/null
+expect_bytes "$(compgen -G "$user/.local/state/pictype-viewer/~*")" 'installed\r\n'
+close_window "$LAUNCHER"
+answer n
+wait_exit
+expect "$STATUS" 0 "exit status"
+expect_bytes "$settings" "\"$WORK/pictures/plain.bmp\",\"E2E.txt\",#TRUE#,0\r\n"
+expect "$(ls -A "$program")" "$(printf '%s\n' letters.zip pictures pictype-letters pictype-viewer pictype.txt)" \
+  "the program folder"
