@@ -96,10 +96,13 @@ click_at() { xdotool mousemove "$1" "$2" click 1 && sleep 0.2; }
 click_in() { xdotool mousemove --window "$1" "$2" "$3" click 1 && sleep 0.2; }
 click_start() { click_in "$LAUNCHER" 72 20; }
 
-# The typed-text file ("~" and a number in the program folder), once there.
+# The typed-text file ("~" and a number, in the program folder or the one
+# given), once there; never the sibling "~<number>.<letters>" that a write
+# fills before it takes the file's place, which a slow disk leaves in view.
+text_files() { compgen -G "${1:-$PROGRAM_DIR}/~*" | grep -E '/~-?[0-9]+$'; }
 text_file() {
-  wait_for "the typed-text file" compgen -G "$PROGRAM_DIR/~*" >/dev/null
-  compgen -G "$PROGRAM_DIR/~*"
+  wait_for "the typed-text file" text_files "$@" >/dev/null
+  text_files "$@"
 }
 
 # Waits until a file holds exactly the given bytes (printf escapes).

@@ -93,8 +93,7 @@ wait_screen region 1000 700 24 68 1000 700
 type_text 'installed'
 wait_screen glyphs 'installed' 0 0
 press Escape
-wait_for "the typed-text file" compgen -G "$user/.local/state/pictype-viewer/~*" >/dev/null
-expect_bytes "$(compgen -G "$user/.local/state/pictype-viewer/~*")" 'installed\r\n'
+expect_bytes "$(text_file "$user/.local/state/pictype-viewer")" 'installed\r\n'
 close_window "$LAUNCHER"
 answer n
 wait_exit
