@@ -8,6 +8,7 @@
 #include <QtEndian>
 
 #include "platform/FieldReader.h"
+#include "session/Preferences.h"
 #include "session/Settings.h"
 #include "session/Storage.h"
 #include "session/TypedTextLog.h"
@@ -89,6 +90,33 @@ TEST(Settings, ReadKeepsWhatCameBeforeAFaultAndWritesOneLine) {
     loaded.load(settingsPath(folder.path()));
     EXPECT_EQ(loaded.format(), settings.format());
     EXPECT_FALSE(settings.save(folder.filePath("missing/pictype.ini")));
+}
+
+TEST(Preferences, OnlyAClearLockTurnsItOnAndTheFileSitsBesideTheSettings) {
+    const struct {
+        QByteArray file;
+        bool lock;
+    } rows[] = {
+        {" lock = true \r\n", true},
+        {"# a note\nother=1\n\xff\xfe\nlock=true", true},
+        {"lock=true\nlock=false\n", false},  // the last line wins
+        {"", false},
+        {"lock=yes\nlocked=true\nlock true\n", false},
+        {QByteArray("\xff\xfe\0lock=true\x01\n", 14), false},
+    };
+    for (const auto& row : rows) {
+        Preferences preferences;
+        preferences.parse(row.file);
+        EXPECT_EQ(preferences.lockCanvas, row.lock) << row.file.toStdString();
+    }
+    QTemporaryDir folder;
+    const QString path = preferencesPath(settingsPath(folder.path()));
+    EXPECT_EQ(path, folder.filePath("pictype-viewer.conf"));
+    ASSERT_TRUE(Preferences{true}.save(path));
+    EXPECT_EQ(readFile(path), "lock=true\n");
+    Preferences loaded;
+    loaded.load(path);
+    EXPECT_TRUE(loaded.lockCanvas);
 }
 
 // Plays keys into a log: '\n' is Enter, '\b' Backspace, '|' the end of an
@@ -221,6 +249,8 @@ TEST(Storage, OnlyAPortableProgramFolderTheUserCanWriteKeepsTheirFiles) {
             EXPECT_EQ(storage.archiveFolders, QStringList{c.folder});
         } else {
             EXPECT_EQ(storage.settingsFile, home.filePath("config/pictype-viewer/pictype.ini"));
+            EXPECT_EQ(preferencesPath(storage.settingsFile),
+                      home.filePath("config/pictype-viewer/pictype-viewer.conf"));
             EXPECT_EQ(storage.shippedSettings, c.folder + "/pictype.ini");
             EXPECT_EQ(storage.textFolder, home.filePath("state/pictype-viewer"));
             EXPECT_TRUE(QFileInfo(storage.textFolder).isDir());
