@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QTemporaryDir>
 #include <cstring>
@@ -13,6 +14,7 @@
 
 #include "canvas/Canvas.h"
 #include "canvas/CanvasWindow.h"
+#include "canvas/Screens.h"
 #include "letters/LetterSet.h"
 #include "platform/MessageBoxes.h"
 #include "session/TypedTextLog.h"
@@ -206,10 +208,10 @@ void BM_TypeTextWithoutGlyph(benchmark::State& state) {
 // the run as a long session's does, which for ASCII costs little.
 void BM_KeyEventPath(benchmark::State& state) {
     TypedTextLog log(freshLogPath());
-    CanvasWindow window(
-        bench().canvas(CanvasWindow::screenSize(), picture(800, 600), Placement::Centered, log),
-        log, nullptr);
-    window.showOverScreen();
+    CanvasWindow window(bench().canvas(deviceSize(*QGuiApplication::primaryScreen()),
+                                       picture(800, 600), Placement::Centered, log),
+                        log, nullptr);
+    window.showOverScreens(QRect());
     QCoreApplication::processEvents();
     QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
     QKeyEvent clear(QEvent::KeyPress, Qt::Key_F6, Qt::NoModifier);

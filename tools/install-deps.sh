@@ -13,7 +13,7 @@ packages=(
   libzip-dev zipcmp zipmerge ziptool zip
   libsdl2-dev
   libjpeg62-turbo-dev libxtst-dev
-  xvfb xdotool imagemagick x11-utils xclip fonts-dejavu-core
+  xvfb xdotool imagemagick x11-utils x11-xserver-utils xclip openbox fonts-dejavu-core
   desktop-file-utils libglib2.0-bin qt6-image-formats-plugins
   build-essential debhelper lintian appstream
 )

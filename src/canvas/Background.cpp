@@ -14,6 +14,16 @@ void composeBackground(QImage& buffer, const QImage& picture, Placement placemen
     copyPixels(buffer, place, picture, QRect(offset, picture.size()));
 }
 
+void composeWholeScreen(QImage& buffer, const QImage& picture, Placement placement, QRgb around) {
+    // Filling first costs a pass over the screen; a picture that covers it
+    // needs none.
+    const bool covers = placement == Placement::Tiled ? !picture.isNull()
+                                                      : picture.width() >= buffer.width() &&
+                                                            picture.height() >= buffer.height();
+    if (!covers) buffer.fill(around);
+    composeBackground(buffer, picture, placement, middleOffset(picture.size(), buffer.size()));
+}
+
 QPoint middleOffset(QSize picture, QSize screen) {
     return QPoint(std::max(0, (picture.width() - screen.width()) / 2),
                   std::max(0, (picture.height() - screen.height()) / 2));

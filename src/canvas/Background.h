@@ -18,6 +18,11 @@ enum class PanDirection { Up, Down, Left, Right };
 // held. Tiled, the tiles cover the whole buffer and the offset is not used.
 void composeBackground(QImage& buffer, const QImage& picture, Placement placement, QPoint offset);
 
+// A whole screen of the picture without text, as a screen the canvas does
+// not type on shows it: centred at the picture's middle, or tiled; `around`
+// where the picture does not reach.
+void composeWholeScreen(QImage& buffer, const QImage& picture, Placement placement, QRgb around);
+
 // Where a centred picture larger than the screen first shows: its middle.
 QPoint middleOffset(QSize picture, QSize screen);
 

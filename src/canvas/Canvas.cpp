@@ -17,13 +17,18 @@ Canvas::Canvas(QSize screen, const LetterSet& letters, TypedTextLog& log, Messag
       pictures_(std::move(pictures)),
       picture_(std::move(picture)),
       placement_(placement),
-      scale_(scale),
-      offset_(middleOffset(picture_.size(), screen)),
-      screen_(screen, QImage::Format_RGB32),
-      background_(screen, QImage::Format_RGB32),
       layout_(screen, kCell * scale) {
+    fitScreen(screen, scale);
+}
+
+void Canvas::fitScreen(QSize screen, int scale) {
+    scale_ = scale;
+    offset_ = middleOffset(picture_.size(), screen);
+    screen_ = QImage(screen, QImage::Format_RGB32);
+    background_ = QImage(screen, QImage::Format_RGB32);
     screen_.fill(kWindowColor);
     background_.fill(kWindowColor);
+    layout_ = TextLayout(screen, kCell * scale);
     timeFont_.setPointSizeF(13.5 * scale);
     clear();
 }

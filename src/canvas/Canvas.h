@@ -36,6 +36,10 @@ class Canvas {
     Canvas(QSize screen, const LetterSet& letters, TypedTextLog& log, MessageBoxes& messages,
            PictureFolder pictures, QImage picture, Placement placement, int scale = 1);
 
+    // Fits the canvas to another screen, as a new canvas there would be:
+    // the picture at its middle, without text. The typed text stays typed.
+    void fitScreen(QSize screen, int scale);
+
     const QImage& image() const { return screen_; }
     // The part of the image changed since the last call.
     QRegion takeChanges() { return std::exchange(changes_, QRegion()); }
@@ -43,7 +47,10 @@ class Canvas {
     QPoint pen() const { return layout_.pen(); }
     // A letter's cell in device pixels.
     QSize cell() const { return layout_.cell(); }
+    int scale() const { return scale_; }
     QPoint pictureOffset() const { return offset_; }
+    const QImage& picture() const { return picture_; }
+    Placement placement() const { return placement_; }
     // The picture shown; empty when there is none.
     QString picturePath() const;
 
@@ -82,7 +89,7 @@ class Canvas {
     PictureFolder pictures_;
     QImage picture_;
     Placement placement_;
-    int scale_;
+    int scale_ = 1;
     QPoint offset_;
     QImage screen_;
     QImage background_;

@@ -11,16 +11,13 @@
 #include <QTime>
 #include <algorithm>
 
+#include "canvas/BackgroundWindow.h"
+#include "canvas/Screens.h"
 #include "canvas/TimeText.h"
 #include "session/TypedTextLog.h"
 #include "sound/ClickSounds.h"
 
 namespace {
-
-qreal primaryScreenRatio() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen == nullptr ? 1.0 : screen->devicePixelRatio();
-}
 
 // The step of an arrow key: 50 pixels with Shift alone, else 5.
 int panStep(Qt::KeyboardModifiers modifiers) {
@@ -31,17 +28,10 @@ int panStep(Qt::KeyboardModifiers modifiers) {
 }  // namespace
 
 CanvasWindow::CanvasWindow(std::unique_ptr<Canvas> canvas, TypedTextLog& log, ClickSounds* clicks)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      canvas_(std::move(canvas)),
-      log_(log),
-      clicks_(clicks),
-      ratio_(primaryScreenRatio()) {
+    : ScreenWindow(nullptr, {}), canvas_(std::move(canvas)), log_(log), clicks_(clicks) {
     setAttribute(Qt::WA_DeleteOnClose);
-    // paintEvent covers every pixel itself.
-    setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_InputMethodEnabled);
     setFocusPolicy(Qt::StrongFocus);
-    setCursor(Qt::BlankCursor);
     // A second after a key, not on every key: a crash loses at most that.
     writeSoon_.setSingleShot(true);
     writeSoon_.setInterval(1000);
@@ -50,48 +40,53 @@ CanvasWindow::CanvasWindow(std::unique_ptr<Canvas> canvas, TypedTextLog& log, Cl
 
 CanvasWindow::~CanvasWindow() = default;
 
-int CanvasWindow::letterScale() {
-    return std::max(1, qRound(primaryScreenRatio()));
+void CanvasWindow::showOverScreens(const QRect& launcher) {
+    launcher_ = launcher;
+    coverScreens();
+    connect(qApp, &QGuiApplication::screenAdded, this, &CanvasWindow::coverScreens);
+    connect(qApp, &QGuiApplication::screenRemoved, this, &CanvasWindow::coverScreens);
 }
 
-QSize CanvasWindow::screenSize() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) return QSize();
-    return (QSizeF(screen->geometry().size()) * screen->devicePixelRatio()).toSize();
-}
-
-void CanvasWindow::showOverScreen() {
-    // Without a window manager showFullScreen() alone keeps the default size.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->geometry());
-    showFullScreen();
+void CanvasWindow::coverScreens() {
+    // Typing stays on its screen while that is there.
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (!screens.contains(typing_.data())) typing_ = typingScreen(launcher_);
+    QScreen* typing = typing_.data();
+    if (typing == nullptr) return;
+    const QSize size = deviceSize(*typing);
+    if (size != canvas_->image().size() || letterScale(*typing) != canvas_->scale()) {
+        canvas_->fitScreen(size, letterScale(*typing));
+        canvas_->takeChanges();
+        update();
+    }
+    showOver(*typing);
     raise();
     activateWindow();
+    for (BackgroundWindow* window : backgrounds_) delete window;
+    backgrounds_.clear();
+    for (QScreen* screen : screens) {
+        if (screen == typing) continue;
+        auto* window = new BackgroundWindow(this);
+        connect(window, &BackgroundWindow::clicked, this, &CanvasWindow::clearText);
+        window->showPicture(*screen, canvas_->picture(), canvas_->placement());
+        backgrounds_.push_back(window);
+    }
 }
 
 void CanvasWindow::afterInput() {
     if (log_.changedSinceWrite() && !writeSoon_.isActive()) writeSoon_.start();
     const QRegion changes = canvas_->takeChanges();
     if (changes.isEmpty()) return;
-    if (ratio_ == 1.0) {
+    if (ratio() == 1.0) {
         update(changes);
         return;
     }
     for (const QRect& rect : changes) update(logicalRect(rect).toAlignedRect());
 }
 
-QRectF CanvasWindow::logicalRect(const QRect& deviceRect) const {
-    return QRectF(QPointF(deviceRect.topLeft()) / ratio_, QSizeF(deviceRect.size()) / ratio_);
-}
-
 void CanvasWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    // The image is in device pixels: drawn over its size in logical units,
-    // each of its pixels lands on one device pixel.
-    const QImage& image = canvas_->image();
-    const QRectF target = logicalRect(image.rect());
-    for (const QRect& part : event->region() - target.toAlignedRect())
-        painter.fillRect(part, QColor(Canvas::kWindowColor));
-    painter.drawImage(target, image, QRectF(image.rect()));
+    paintImage(painter, canvas_->image(), event->region());
 }
 
 void CanvasWindow::closeEvent(QCloseEvent* event) {
@@ -146,7 +141,10 @@ void CanvasWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void CanvasWindow::stepPicture(PictureFolder::Step step) {
-    if (canvas_->stepPicture(step)) emit pictureChanged(canvas_->picturePath());
+    if (!canvas_->stepPicture(step)) return;
+    for (BackgroundWindow* window : backgrounds_)
+        window->compose(canvas_->picture(), canvas_->placement());
+    emit pictureChanged(canvas_->picturePath());
 }
 
 void CanvasWindow::keyReleaseEvent(QKeyEvent* event) {
@@ -164,11 +162,14 @@ QVariant CanvasWindow::inputMethodQuery(Qt::InputMethodQuery query) const {
     if (query == Qt::ImEnabled) return true;
     if (query == Qt::ImCursorRectangle)
         return logicalRect(QRect(canvas_->pen(), canvas_->cell())).toAlignedRect();
-    return QWidget::inputMethodQuery(query);
+    return ScreenWindow::inputMethodQuery(query);
 }
 
 void CanvasWindow::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint())) return;
+    if (isClick(*event)) clearText();
+}
+
+void CanvasWindow::clearText() {
     canvas_->clear();
     afterInput();
 }

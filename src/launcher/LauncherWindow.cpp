@@ -20,6 +20,7 @@
 #include <algorithm>
 
 #include "canvas/CanvasWindow.h"
+#include "canvas/Screens.h"
 #include "launcher/LauncherLayout.h"
 #include "pictures/PictureFolder.h"
 #include "pictures/PictureLoader.h"
@@ -226,11 +227,14 @@ void LauncherWindow::openCanvas() {
         services_.messages.inform(refusalMessage(settings_.pictureFile, picture));
         return;
     }
+    // The canvas types on the launcher's screen.
+    const QRect launcher = frameGeometry();
+    const QScreen* screen = typingScreen(launcher);
     auto canvas = std::make_unique<Canvas>(
-        CanvasWindow::screenSize(), letters_, log_, services_.messages,
+        screen != nullptr ? deviceSize(*screen) : QSize(), letters_, log_, services_.messages,
         PictureFolder(settings_.pictureFile), std::move(picture.image),
         centeredButton_->isChecked() ? Placement::Centered : Placement::Tiled,
-        CanvasWindow::letterScale());
+        screen != nullptr ? letterScale(*screen) : 1);
     auto* window = new CanvasWindow(std::move(canvas), log_,
                                     tinksBox_->checkState() != Qt::Unchecked ? &clicks_ : nullptr);
     canvas_ = window;
@@ -244,7 +248,7 @@ void LauncherWindow::openCanvas() {
         setEnabled(true);
         activateWindow();
     });
-    window->showOverScreen();
+    window->showOverScreens(launcher);
 }
 
 void LauncherWindow::moveToClipboard() {

@@ -4,8 +4,10 @@
 #include <csignal>
 
 int main(int argc, char** argv) {
-    // Test discovery runs without the tests' environment.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Test discovery runs without the tests' environment. Two screens side
+    // by side, the second of two device pixels per logical one.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" PICTYPE_TEST_SCREENS);
     // Tests that hit a file-size limit expect a failed write, not a signal.
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);

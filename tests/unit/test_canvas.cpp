@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 
 #include "canvas/Canvas.h"
+#include "canvas/Screens.h"
 #include "canvas/TimeText.h"
 #include "letters/LetterSet.h"
 #include "session/TypedTextLog.h"
@@ -127,6 +128,49 @@ TEST(Background, CentredOrTiledIntoTheBuffer) {
     }
 }
 
+TEST(Background, AScreenNotTypedOnShowsThePictureForItsOwnSize) {
+    const QRgb around = qRgb(7, 7, 7);
+    const struct {
+        QSize picture;
+        Placement placement;
+        QPoint at;     // a buffer pixel of 10 x 8
+        QPoint shows;  // the picture pixel it shows; (-1, -1): `around`
+    } rows[] = {
+        {{4, 2}, Placement::Centered, {3, 3}, {0, 0}},
+        {{4, 2}, Placement::Centered, {2, 3}, {-1, -1}},  // beside a smaller picture
+        {{20, 12}, Placement::Centered, {0, 0}, {5, 2}},  // a larger one at its middle
+        {{3, 2}, Placement::Tiled, {9, 7}, {0, 1}},
+        {{0, 0}, Placement::Tiled, {9, 7}, {-1, -1}},
+    };
+    for (const auto& row : rows) {
+        QImage buffer(10, 8, QImage::Format_RGB32);
+        buffer.fill(qRgb(1, 2, 3));  // what an earlier picture left
+        composeWholeScreen(buffer, numbered(row.picture), row.placement, around);
+        const QRgb pixel = buffer.pixel(row.at);
+        EXPECT_EQ(pixel == around ? QPoint(-1, -1) : QPoint(qRed(pixel), qGreen(pixel)), row.shows)
+            << row.picture.width() << " at " << row.at.x() << "," << row.at.y();
+    }
+}
+
+TEST(Screens, TheScreenHoldingMostOfTheLauncherTakesTheTyping) {
+    const QList<QRect> sideBySide = {{0, 0, 1024, 768}, {1024, 0, 800, 600}};
+    const struct {
+        QList<QRect> screens;
+        QRect launcher;
+        qsizetype typing;
+    } rows[] = {
+        {sideBySide, {100, 100, 297, 349}, 0},
+        {sideBySide, {1100, 100, 297, 349}, 1},
+        {sideBySide, {900, 100, 297, 349}, 1},   // more of it on the second
+        {sideBySide, {3000, 100, 297, 349}, 0},  // on none: the primary
+        {{{0, 0, 1920, 1080}, {-1280, 0, 1280, 1024}}, {-600, 10, 297, 349}, 1},
+        {{}, {0, 0, 297, 349}, 0},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(typingScreenIndex(row.screens, row.launcher), row.typing)
+            << row.launcher.x() << " on " << row.screens.size();
+}
+
 constexpr QRgb kGrey = qRgb(200, 200, 200);
 constexpr QRgb kMark = qRgb(55, 55, 55);  // the cursor mark over grey
 
@@ -190,7 +234,7 @@ TEST_F(CanvasTest, ALetterIsItsGlyphsPixelsWithTheCursorMarkUnderTheNextCell) {
     EXPECT_EQ(canvas.takeChanges().boundingRect(), QRect(0, 0, 127, 64));  // just what changed
 }
 
-TEST_F(CanvasTest, AFullPageOrAClearStartsAgainOnTheCleanPictureAtTheTopLeft) {
+TEST_F(CanvasTest, AFullPageAClearOrAnotherScreenStartAgainOnTheCleanPictureAtTheTopLeft) {
     Canvas& canvas = open(QSize(64, 64), plain(QSize(64, 64), kGrey));
     canvas.typeText("bbb");
     EXPECT_EQ(at(0, 32), qRgb(0, 0, 1));
@@ -207,6 +251,11 @@ TEST_F(CanvasTest, AFullPageOrAClearStartsAgainOnTheCleanPictureAtTheTopLeft) {
     canvas.clear();
     EXPECT_EQ(canvas.image(), plain(QSize(64, 64), kGrey));
     EXPECT_EQ(log.text(), "bbbb");
+    canvas.typeText("b");
+    canvas.fitScreen(QSize(48, 40), 2);  // the typing screen went
+    EXPECT_EQ(canvas.image(), plain(QSize(48, 40), kGrey));
+    EXPECT_EQ(canvas.cell(), QSize(64, 64));
+    EXPECT_EQ(log.text(), "bbbbb");
     EXPECT_EQ(timeOfDayText(QTime(13, 5, 9), QLocale(QLocale::German)), "13:05:09");
     EXPECT_EQ(timeOfDayText(QTime(13, 5, 9), QLocale(QLocale::English)), "1:05:09 PM");
 }

@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include "canvas/BackgroundWindow.h"
 #include "canvas/CanvasWindow.h"
 #include "launcher/LauncherWindow.h"
 #include "pictures/PictureFolder.h"
@@ -88,13 +89,19 @@ class WindowTest : public ::testing::Test {
                             Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(control<QLabel>(name), &release);
     }
+    // The canvas Start opened.
+    CanvasWindow* shownCanvas() const {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* window = qobject_cast<CanvasWindow*>(widget);
+            if (window != nullptr && window->isVisible()) return window;
+        }
+        return nullptr;
+    }
     // Types a letter on the canvas Start opened, then leaves it with Esc.
     void typeOnCanvas(QChar letter, bool leave = true) {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (!qobject_cast<CanvasWindow*>(widget) || !widget->isVisible()) continue;
-            send(widget, Qt::Key_A, {}, letter);
-            if (leave) send(widget, Qt::Key_Escape, {}, "\x1b");
-        }
+        CanvasWindow* window = shownCanvas();
+        send(window, Qt::Key_A, {}, letter);
+        if (leave) send(window, Qt::Key_Escape, {}, "\x1b");
     }
 
     QTemporaryDir folder;
@@ -333,6 +340,41 @@ TEST_F(WindowTest, PicturesComeFromTheDialogOrADropAndHelpOpensTheHelpFile) {
     EXPECT_EQ(label->toolTip(), longPath);
     click("help");
     EXPECT_EQ(documents.opened, QStringList(folder.path() + "/pictype.txt"));
+}
+
+TEST_F(WindowTest, TheCanvasTypesOnTheLaunchersScreenAndThePictureCoversTheOther) {
+    const struct {
+        QPoint launcher;
+        QSize typing;  // device pixels
+        int scale;
+        QSize other;
+    } rows[] = {
+        {{100, 100}, {1024, 768}, 1, {1600, 1200}},
+        {{1100, 100}, {1600, 1200}, 2, {1024, 768}},  // two device pixels to a logical one
+    };
+    for (const auto& row : rows) {
+        openLauncher({picture, "One.txt"});
+        launcher->move(row.launcher);
+        click("start");
+        CanvasWindow* window = shownCanvas();
+        ASSERT_NE(window, nullptr);
+        canvasWindow = window;
+        EXPECT_EQ(canvas().image().size(), row.typing);
+        EXPECT_EQ(canvas().scale(), row.scale);
+        ASSERT_EQ(window->backgrounds().size(), 1u);
+        const BackgroundWindow* other = window->backgrounds().front();
+        EXPECT_EQ(other->image().size(), row.other);
+        EXPECT_EQ(other->image().pixel(0, 0), qRgb(9, 9, 9));  // the picture, larger than it
+        // A click there clears the text.
+        send(window, Qt::Key_A, {}, "a");
+        EXPECT_NE(canvas().pen(), QPoint(0, 0));
+        QMouseEvent click(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                          Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(const_cast<BackgroundWindow*>(other), &click);
+        EXPECT_EQ(canvas().pen(), QPoint(0, 0));
+        send(window, Qt::Key_Escape, {}, "\x1b");
+        EXPECT_TRUE(canvasWindow.isNull());
+    }
 }
 
 }  // namespace
