@@ -12,8 +12,10 @@
 #include "platform/DocumentOpener.h"
 #include "platform/FileDialogs.h"
 #include "platform/Files.h"
+#include "platform/InputGrab.h"
 #include "platform/MessageBoxes.h"
 #include "platform/SdlSoundOutput.h"
+#include "session/Preferences.h"
 #include "session/Settings.h"
 #include "session/Storage.h"
 #include "session/TypedTextLog.h"
@@ -51,6 +53,8 @@ int main(int argc, char** argv) {
     Settings settings;
     settings.load(isRegularFile(storage.settingsFile) ? storage.settingsFile
                                                       : storage.shippedSettings);
+    Preferences preferences;
+    preferences.load(preferencesPath(storage.settingsFile));
     // The whole command line, so that a path a shell split into words arrives
     // whole; a path in quotes ends in a quote and is no picture.
     const QString commandLine = openablePath(joinedArguments(argc, argv));
@@ -67,8 +71,10 @@ int main(int argc, char** argv) {
     QtFileDialogs fileDialogs;
     QtClipboard clipboard;
     DesktopDocumentOpener documents;
-    LauncherWindow launcher(folder, storage.settingsFile, settings, archive, listing.names, log,
-                            clicks, {messages, fileDialogs, clipboard, documents});
+    QtInputGrab inputGrab;
+    LauncherWindow launcher(folder, storage.settingsFile, settings, preferences, archive,
+                            listing.names, log, clicks,
+                            {messages, fileDialogs, clipboard, documents, clock, inputGrab});
     // The program ends with the launcher.
     app.setQuitOnLastWindowClosed(false);
     QObject::connect(&launcher, &LauncherWindow::closed, &app,

@@ -12,8 +12,10 @@
 #include <algorithm>
 
 #include "canvas/BackgroundWindow.h"
+#include "canvas/ImageOps.h"
 #include "canvas/Screens.h"
 #include "canvas/TimeText.h"
+#include "platform/InputGrab.h"
 #include "session/TypedTextLog.h"
 #include "sound/ClickSounds.h"
 
@@ -27,8 +29,13 @@ int panStep(Qt::KeyboardModifiers modifiers) {
 
 }  // namespace
 
-CanvasWindow::CanvasWindow(std::unique_ptr<Canvas> canvas, TypedTextLog& log, ClickSounds* clicks)
-    : ScreenWindow(nullptr, {}), canvas_(std::move(canvas)), log_(log), clicks_(clicks) {
+CanvasWindow::CanvasWindow(std::unique_ptr<Canvas> canvas, TypedTextLog& log, ClickSounds* clicks,
+                           std::optional<CanvasLock> lock)
+    : ScreenWindow(nullptr, {}),
+      canvas_(std::move(canvas)),
+      log_(log),
+      clicks_(clicks),
+      lock_(lock) {
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_InputMethodEnabled);
     setFocusPolicy(Qt::StrongFocus);
@@ -36,6 +43,14 @@ CanvasWindow::CanvasWindow(std::unique_ptr<Canvas> canvas, TypedTextLog& log, Cl
     writeSoon_.setSingleShot(true);
     writeSoon_.setInterval(1000);
     connect(&writeSoon_, &QTimer::timeout, this, [this] { canvas_->writeText(); });
+    if (!lock_) return;
+    escape_.emplace(lock_->clock);
+    // Often enough for the mark to grow smoothly.
+    holdTicks_.setInterval(40);
+    connect(&holdTicks_, &QTimer::timeout, this, &CanvasWindow::showEscapeHeld);
+    // The desktop refuses a grab until the window is on the screen.
+    grabRetry_.setInterval(100);
+    connect(&grabRetry_, &QTimer::timeout, this, &CanvasWindow::grabInput);
 }
 
 CanvasWindow::~CanvasWindow() = default;
@@ -71,6 +86,15 @@ void CanvasWindow::coverScreens() {
         window->showPicture(*screen, canvas_->picture(), canvas_->placement());
         backgrounds_.push_back(window);
     }
+    if (lock_ && lock_->grab.possible()) grabInput();
+}
+
+void CanvasWindow::grabInput() {
+    grabbed_ = windowHandle() != nullptr && lock_->grab.grab(*windowHandle());
+    if (grabbed_)
+        grabRetry_.stop();
+    else if (!grabRetry_.isActive())
+        grabRetry_.start();
 }
 
 void CanvasWindow::afterInput() {
@@ -87,9 +111,23 @@ void CanvasWindow::afterInput() {
 void CanvasWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     paintImage(painter, canvas_->image(), event->region());
+    if (escape_ && escape_->held()) {
+        const QRect mark = holdMark();
+        QImage inverse(mark.size(), QImage::Format_RGB32);
+        copyInvertedPixels(inverse, QPoint(0, 0), canvas_->image(), mark);
+        painter.drawImage(logicalRect(mark), inverse);
+    }
 }
 
 void CanvasWindow::closeEvent(QCloseEvent* event) {
+    // Locked, only Esc held down leaves: not the desktop's close shortcut,
+    // should it get through.
+    if (lock_ && event->spontaneous()) {
+        event->ignore();
+        return;
+    }
+    if (grabbed_) lock_->grab.release(*windowHandle());
+    grabRetry_.stop();
     // A text that cannot be written now stays with the log, written with the next.
     log_.closeOpening();
     writeSoon_.stop();
@@ -100,7 +138,10 @@ void CanvasWindow::keyPressEvent(QKeyEvent* event) {
     const int step = panStep(event->modifiers());
     switch (event->key()) {
         case Qt::Key_Escape:
-            close();
+            if (escape_)
+                holdEscape(*event);
+            else
+                close();
             return;
         case Qt::Key_F3:
             canvas_->showTime(timeOfDayText(QTime::currentTime(), QLocale::system()));
@@ -140,6 +181,36 @@ void CanvasWindow::keyPressEvent(QKeyEvent* event) {
     afterInput();
 }
 
+void CanvasWindow::holdEscape(const QKeyEvent& press) {
+    escape_->press(press.timestamp());
+    showEscapeHeld();
+}
+
+void CanvasWindow::showEscapeHeld() {
+    if (escape_->longEnough()) {
+        close();
+        return;
+    }
+    // Ticking until the hold has ended, and its mark has gone.
+    if (!escape_->held())
+        holdTicks_.stop();
+    else if (!holdTicks_.isActive())
+        holdTicks_.start();
+    update(logicalRect(holdStrip()).toAlignedRect());
+}
+
+QRect CanvasWindow::holdStrip() const {
+    const QRect image = canvas_->image().rect();
+    const int height = 3 * canvas_->scale();
+    return QRect(0, image.bottom() + 1 - height, image.width(), height);
+}
+
+QRect CanvasWindow::holdMark() const {
+    QRect mark = holdStrip();
+    mark.setWidth(qRound(mark.width() * escape_->progress()));
+    return mark;
+}
+
 void CanvasWindow::stepPicture(PictureFolder::Step step) {
     if (!canvas_->stepPicture(step)) return;
     for (BackgroundWindow* window : backgrounds_)
@@ -148,7 +219,18 @@ void CanvasWindow::stepPicture(PictureFolder::Step step) {
 }
 
 void CanvasWindow::keyReleaseEvent(QKeyEvent* event) {
+    if (escape_ && event->key() == Qt::Key_Escape)
+        escape_->release(event->timestamp(), event->isAutoRepeat());
     if (clicks_ != nullptr && !event->isAutoRepeat()) clicks_->playAny();
+}
+
+void CanvasWindow::focusOutEvent(QFocusEvent* event) {
+    // Without the keyboard the release of Esc may never come.
+    if (escape_) {
+        escape_->cancel();
+        showEscapeHeld();
+    }
+    ScreenWindow::focusOutEvent(event);
 }
 
 void CanvasWindow::inputMethodEvent(QInputMethodEvent* event) {
@@ -166,7 +248,12 @@ QVariant CanvasWindow::inputMethodQuery(Qt::InputMethodQuery query) const {
 }
 
 void CanvasWindow::mouseReleaseEvent(QMouseEvent* event) {
-    if (isClick(*event)) clearText();
+    // With the pointer grabbed, clicks on the other screens come here too.
+    const QPoint at = event->globalPosition().toPoint();
+    const bool onBackground = std::any_of(
+        backgrounds_.begin(), backgrounds_.end(),
+        [at](const BackgroundWindow* window) { return window->geometry().contains(at); });
+    if (isClick(*event) || (event->button() == Qt::LeftButton && onBackground)) clearText();
 }
 
 void CanvasWindow::clearText() {

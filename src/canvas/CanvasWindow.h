@@ -4,13 +4,24 @@
 #include <QScreen>
 #include <QTimer>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "canvas/Canvas.h"
+#include "canvas/EscapeHold.h"
 #include "canvas/ScreenWindow.h"
 
 class BackgroundWindow;
 class ClickSounds;
+class Clock;
+class InputGrab;
+
+// What a locked canvas needs: the clock that times Esc held down, and the
+// desktop's grab of the keyboard and the pointer.
+struct CanvasLock {
+    Clock& clock;
+    InputGrab& grab;
+};
 
 // The full-screen window over the canvas: frameless, above other windows,
 // the mouse pointer hidden. It turns keys and clicks into calls on its
@@ -23,12 +34,19 @@ class ClickSounds;
 // character type. A mouse click on any of its screens clears the text like
 // F6. What is typed is written out within a second, and when the window
 // closes.
+//
+// Locked, the window holds the keyboard and the pointer where the desktop
+// allows it, so that the desktop's shortcuts do not act; it leaves only
+// when Esc has been held down for three seconds, with a mark along the
+// bottom of the screen growing while it is held, and the desktop cannot
+// close it.
 class CanvasWindow : public ScreenWindow {
     Q_OBJECT
 
   public:
-    // `clicks` play on every key release when given.
-    CanvasWindow(std::unique_ptr<Canvas> canvas, TypedTextLog& log, ClickSounds* clicks);
+    // `clicks` play on every key release when given; `lock` locks the canvas.
+    CanvasWindow(std::unique_ptr<Canvas> canvas, TypedTextLog& log, ClickSounds* clicks,
+                 std::optional<CanvasLock> lock = std::nullopt);
     ~CanvasWindow() override;
 
     // Shows the window over every screen: typing on the one that holds most
@@ -53,6 +71,7 @@ class CanvasWindow : public ScreenWindow {
     void inputMethodEvent(QInputMethodEvent* event) override;
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
   private:
@@ -60,14 +79,27 @@ class CanvasWindow : public ScreenWindow {
     void coverScreens();
     void stepPicture(PictureFolder::Step step);
     void clearText();
+    // Esc on a locked canvas: held long enough, it leaves.
+    void holdEscape(const QKeyEvent& press);
+    void showEscapeHeld();
+    // The strip along the bottom of the image that the hold's mark grows
+    // in, and the part of it that is done, in device pixels.
+    QRect holdStrip() const;
+    QRect holdMark() const;
+    void grabInput();
     // Repaints what the canvas changed, and has the text written out soon.
     void afterInput();
 
     std::unique_ptr<Canvas> canvas_;
     TypedTextLog& log_;
     ClickSounds* clicks_;
+    std::optional<CanvasLock> lock_;
+    std::optional<EscapeHold> escape_;  // only when locked
+    bool grabbed_ = false;
     QRect launcher_;
     QPointer<QScreen> typing_;
     std::vector<BackgroundWindow*> backgrounds_;
     QTimer writeSoon_;
+    QTimer holdTicks_;
+    QTimer grabRetry_;
 };

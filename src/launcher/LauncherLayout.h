@@ -11,7 +11,9 @@ inline constexpr QSize kWindow(297, 349);
 
 inline constexpr QRect kStart(16, 8, 113, 25);
 inline constexpr QRect kPicture(16, 40, 113, 25);
-inline constexpr QRect kTinks(16, 80, 97, 17);
+// Tinks and Lock share the row under the buttons.
+inline constexpr QRect kTinks(16, 80, 57, 17);
+inline constexpr QRect kLock(80, 80, 49, 17);
 inline constexpr QRect kMoveToClipboard(16, 112, 113, 25);
 inline constexpr QRect kAppendToClipboard(16, 144, 113, 25);
 inline constexpr QRect kPicturePath(16, 184, 281, 25);

@@ -43,6 +43,8 @@ const QStringList kKeyHelp = {
     QStringLiteral("Arrows - Move picture 5 pixels"),
     QStringLiteral("Shift + Arrows - Move picture 50 pixels."),
 };
+// A locked canvas leaves only when Esc is held.
+const QString kLockedEscapeHelp = QStringLiteral("Hold Esc 3 s - Unload picture and return here");
 
 // Buttons whose captions are too wide for their size first get a narrower
 // face, then a smaller size, until every caption fits: the desktop's fonts
@@ -82,11 +84,13 @@ Widget* placed(QWidget* parent, const QString& name, const QRect& geometry, Args
 }  // namespace
 
 LauncherWindow::LauncherWindow(QString programFolder, QString settingsFile, Settings settings,
-                               LetterArchive archive, const QStringList& letterSets,
-                               TypedTextLog& log, ClickSounds& clicks, LauncherServices services)
+                               Preferences preferences, LetterArchive archive,
+                               const QStringList& letterSets, TypedTextLog& log,
+                               ClickSounds& clicks, LauncherServices services)
     : programFolder_(std::move(programFolder)),
       settingsFile_(std::move(settingsFile)),
       settings_(std::move(settings)),
+      preferences_(preferences),
       archive_(std::move(archive)),
       log_(log),
       clicks_(clicks),
@@ -120,18 +124,20 @@ void LauncherWindow::buildControls() {
                                         QStringLiteral("Append to Clipboard"));
     picturePath_ = placed<QLabel>(this, "picturePath", L::kPicturePath);
     letterSetList_ = placed<QListWidget>(this, "letterSets", L::kLetterSets);
-    keyHelp_ = placed<QLabel>(this, "keyHelp", L::kKeyHelp, kKeyHelp.join(QStringLiteral("\r\n")));
+    keyHelp_ = placed<QLabel>(this, "keyHelp", L::kKeyHelp);
     keyHelp_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     helpLink_ = placed<QLabel>(this, "help", L::kHelp, QStringLiteral("Click here for help."));
     helpLink_->setCursor(Qt::PointingHandCursor);
     // The link-like help label is as wide as its text, wherever that ends.
     helpLink_->adjustSize();
     tinksBox_ = placed<QCheckBox>(this, "tinks", L::kTinks, QStringLiteral("Tinks"));
+    lockBox_ = placed<QCheckBox>(this, "lock", L::kLock, QStringLiteral("&Lock"));
 
     fitCaptions({startButton_, pictureButton_, moveButton_, appendButton_});
 
-    const QList<QWidget*> tabOrder = {startButton_, centeredButton_, tiledButton_,   pictureButton_,
-                                      moveButton_,  appendButton_,   letterSetList_, tinksBox_};
+    const QList<QWidget*> tabOrder = {startButton_,   centeredButton_, tiledButton_,
+                                      pictureButton_, moveButton_,     appendButton_,
+                                      letterSetList_, tinksBox_,       lockBox_};
     for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i) setTabOrder(tabOrder[i], tabOrder[i + 1]);
 
     picturePath_->installEventFilter(this);
@@ -140,6 +146,7 @@ void LauncherWindow::buildControls() {
     connect(pictureButton_, &QPushButton::clicked, this, &LauncherWindow::choosePicture);
     connect(moveButton_, &QPushButton::clicked, this, &LauncherWindow::moveToClipboard);
     connect(appendButton_, &QPushButton::clicked, this, &LauncherWindow::appendToClipboard);
+    connect(lockBox_, &QCheckBox::toggled, this, &LauncherWindow::showKeyHelp);
 }
 
 void LauncherWindow::applySettings(const QStringList& letterSets) {
@@ -148,11 +155,19 @@ void LauncherWindow::applySettings(const QStringList& letterSets) {
     (settings_.centered ? centeredButton_ : tiledButton_)->setChecked(true);
     tinksBox_->setTristate(settings_.tinks == Qt::PartiallyChecked);
     tinksBox_->setCheckState(settings_.tinks);
+    lockBox_->setChecked(preferences_.lockCanvas);
+    showKeyHelp();
     showPictureChoice();
     letterSetList_->addItems(letterSets);
     // The last set of that name, else the first.
     const qsizetype remembered = letterSets.lastIndexOf(settings_.letterSetName);
     if (!letterSets.isEmpty()) letterSetList_->setCurrentRow(std::max<int>(0, remembered));
+}
+
+void LauncherWindow::showKeyHelp() {
+    QStringList lines = kKeyHelp;
+    if (lockBox_->isChecked()) lines.first() = kLockedEscapeHelp;
+    keyHelp_->setText(lines.join(QStringLiteral("\r\n")));
 }
 
 void LauncherWindow::showPath(const QString& path) {
@@ -235,8 +250,13 @@ void LauncherWindow::openCanvas() {
         PictureFolder(settings_.pictureFile), std::move(picture.image),
         centeredButton_->isChecked() ? Placement::Centered : Placement::Tiled,
         screen != nullptr ? letterScale(*screen) : 1);
-    auto* window = new CanvasWindow(std::move(canvas), log_,
-                                    tinksBox_->checkState() != Qt::Unchecked ? &clicks_ : nullptr);
+    const std::optional<CanvasLock> lock =
+        lockBox_->isChecked()
+            ? std::optional<CanvasLock>(CanvasLock{services_.clock, services_.inputGrab})
+            : std::nullopt;
+    auto* window =
+        new CanvasWindow(std::move(canvas), log_,
+                         tinksBox_->checkState() != Qt::Unchecked ? &clicks_ : nullptr, lock);
     canvas_ = window;
     // The picture shown last is the one remembered.
     connect(window, &CanvasWindow::pictureChanged, this,
@@ -341,10 +361,16 @@ void LauncherWindow::offerLeftovers(const QStringList& files) {
     }
 }
 
-bool LauncherWindow::saveSettings() {
+std::optional<QString> LauncherWindow::saveSettings() {
     settings_.centered = centeredButton_->isChecked();
     settings_.tinks = tinksBox_->checkState();
-    return settings_.save(settingsFile_);
+    preferences_.lockCanvas = lockBox_->isChecked();
+    const QString preferencesFile = preferencesPath(settingsFile_);
+    const bool settingsSaved = settings_.save(settingsFile_);
+    const bool preferencesSaved = preferences_.save(preferencesFile);
+    if (!settingsSaved) return settingsFile_;
+    if (!preferencesSaved) return preferencesFile;
+    return std::nullopt;
 }
 
 void LauncherWindow::endSession() {
@@ -361,9 +387,11 @@ void LauncherWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     int status = 0;
-    if (!ending_ && !saveSettings()) {
-        services_.messages.inform(QStringLiteral("Could not write ") + settingsFile_);
-        status = 1;
+    if (!ending_) {
+        if (const std::optional<QString> unwritten = saveSettings()) {
+            services_.messages.inform(QStringLiteral("Could not write ") + *unwritten);
+            status = 1;
+        }
     }
     event->accept();
     emit closed(status);

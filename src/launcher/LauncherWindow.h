@@ -3,9 +3,11 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <optional>
 
 #include "letters/LetterArchive.h"
 #include "letters/LetterSet.h"
+#include "session/Preferences.h"
 #include "session/Settings.h"
 
 class QCheckBox;
@@ -17,8 +19,10 @@ class QRadioButton;
 class CanvasWindow;
 class Clipboard;
 class ClickSounds;
+class Clock;
 class DocumentOpener;
 class FileDialogs;
+class InputGrab;
 class MessageBoxes;
 class TypedTextLog;
 
@@ -28,22 +32,26 @@ struct LauncherServices {
     FileDialogs& fileDialogs;
     Clipboard& clipboard;
     DocumentOpener& documents;
+    Clock& clock;
+    InputGrab& inputGrab;
 };
 
 // The launcher window: picks the letter set, the picture, centred or tiled
 // drawing and the key clicks ("Tinks"), opens the canvas with Start, hands
 // the typed text to the clipboard, and keeps or discards it when it closes.
-// Its controls carry object names for tests: start, picture, tinks,
-// moveToClipboard, appendToClipboard, centered, tiled, letterSets,
-// picturePath, keyHelp, help.
+// Lock locks the canvas for small hands. Its controls carry object names
+// for tests: start, picture, tinks, lock, moveToClipboard,
+// appendToClipboard, centered, tiled, letterSets, picturePath, keyHelp,
+// help.
 class LauncherWindow : public QWidget {
     Q_OBJECT
 
   public:
-    // `settingsFile` is where the settings are written at the close.
+    // `settingsFile` is where the settings are written at the close, and the
+    // preferences beside it.
     LauncherWindow(QString programFolder, QString settingsFile, Settings settings,
-                   LetterArchive archive, const QStringList& letterSets, TypedTextLog& log,
-                   ClickSounds& clicks, LauncherServices services);
+                   Preferences preferences, LetterArchive archive, const QStringList& letterSets,
+                   TypedTextLog& log, ClickSounds& clicks, LauncherServices services);
 
     const Settings& settings() const { return settings_; }
 
@@ -77,6 +85,7 @@ class LauncherWindow : public QWidget {
     void buildControls();
     void applySettings(const QStringList& letterSets);
     void showPictureChoice();
+    void showKeyHelp();
     void showPath(const QString& path);
     QString askForPicture();
     void openCanvas();
@@ -84,7 +93,9 @@ class LauncherWindow : public QWidget {
     // must stay open.
     bool settleTypedText();
     bool saveTypedText();
-    bool saveSettings();
+    // Writes the settings and the preferences; the file that could not be
+    // written, if any.
+    std::optional<QString> saveSettings();
     // Asks for a new file's name and writes it with `write`, never over an
     // existing file; false when it was not written (cancelled, or the name
     // taken: the user is told).
@@ -94,6 +105,7 @@ class LauncherWindow : public QWidget {
     QString programFolder_;
     QString settingsFile_;
     Settings settings_;
+    Preferences preferences_;
     LetterArchive archive_;
     LetterSet letters_;
     TypedTextLog& log_;
@@ -110,6 +122,7 @@ class LauncherWindow : public QWidget {
     QRadioButton* centeredButton_;
     QRadioButton* tiledButton_;
     QCheckBox* tinksBox_;
+    QCheckBox* lockBox_;
     QListWidget* letterSetList_;
     QLabel* picturePath_;
     QLabel* keyHelp_;

@@ -118,6 +118,7 @@ wait_exit() {
 }
 
 focus() { xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"; sleep 0.2; }
+activate() { xdotool windowactivate --sync "$1"; }  # through the window manager
 keyboard_held() { "$PICTYPE_BIN_DIR/x-keyboard-held"; }
 type_text() { xdotool type --delay 30 -- "$1"; }
 press() { xdotool key --delay 30 "$@"; }

@@ -8,6 +8,7 @@
 #include "platform/Clock.h"
 #include "platform/DocumentOpener.h"
 #include "platform/FileDialogs.h"
+#include "platform/InputGrab.h"
 #include "platform/MessageBoxes.h"
 #include "platform/SoundOutput.h"
 
@@ -63,4 +64,14 @@ struct FakeClock : Clock {
     void sleep(int milliseconds) override { now += milliseconds; }
     std::deque<int32_t> script;  // readings to give first
     int32_t now = 1000;
+};
+
+struct FakeInputGrab : InputGrab {
+    bool possible() const override { return grabbing; }
+    bool grab(QWindow&) override { return ++asked, holding = nextOf(answers, true); }
+    void release(QWindow&) override { holding = false; }
+    bool grabbing = true;      // false: a desktop that cannot grab
+    std::deque<bool> answers;  // false: the desktop refused this time
+    int asked = 0;
+    bool holding = false;
 };

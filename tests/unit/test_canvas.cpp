@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 
 #include "canvas/Canvas.h"
+#include "canvas/EscapeHold.h"
 #include "canvas/Screens.h"
 #include "canvas/TimeText.h"
 #include "letters/LetterSet.h"
@@ -169,6 +170,63 @@ TEST(Screens, TheScreenHoldingMostOfTheLauncherTakesTheTyping) {
     for (const auto& row : rows)
         EXPECT_EQ(typingScreenIndex(row.screens, row.launcher), row.typing)
             << row.launcher.x() << " on " << row.screens.size();
+}
+
+// Esc on a locked canvas, step by step: 'p' a press, 'r' a release, 'a' a
+// release marked as a repeat's, 'c' the keyboard lost, '-' time passing;
+// `at` is the clock, `time` the event's own time.
+struct HoldStep {
+    char what;
+    int32_t at;
+    uint64_t time = 0;
+};
+
+TEST(EscapeHold, OnlyThreeSecondsHeldDownLeaveHoweverTheKeyboardRepeats) {
+    // Mashing Esc for four seconds, a press and a release every 60 ms.
+    std::vector<HoldStep> mashing;
+    for (int32_t at = 0; at < 4000; at += 60)
+        mashing.insert(mashing.end(),
+                       {{'p', at, uint64_t(at) + 7}, {'r', at + 30, uint64_t(at) + 37}});
+    mashing.push_back({'-', 4300});
+    // Held, repeated every 40 ms after 600 ms as releases and presses at
+    // one event time, which Qt marks as repeats or not.
+    std::vector<HoldStep> repeated = {{'p', 0, 500}};
+    for (int32_t at = 600; at <= 3000; at += 40)
+        repeated.insert(repeated.end(), {{at % 80 ? 'a' : 'r', at, uint64_t(at) + 500},
+                                         {'p', at + 3, uint64_t(at) + 500}});
+    const struct {
+        const char* what;
+        std::vector<HoldStep> steps;
+        bool leaves;  // long enough after one of the steps
+        bool held;    // at the end
+        double progress;
+    } rows[] = {
+        {"short", {{'p', 0, 10}, {'r', 150, 160}, {'-', 3500}}, false, false, 0},
+        {"held", {{'p', 0, 10}, {'-', 2999}}, false, true, 2999 / 3000.0},
+        {"held long enough", {{'p', 0, 10}, {'-', 3000}}, true, true, 1},
+        {"repeated", repeated, true, true, 1},
+        {"mashed", mashing, false, false, 0},
+        {"its press awaited", {{'p', 0, 10}, {'r', 3000, 3010}, {'-', 3100}}, false, true, 1},
+        {"no press came", {{'p', 0, 10}, {'r', 1000, 1010}, {'-', 1200}}, false, false, 0},
+        {"again", {{'p', 0, 1}, {'r', 1100, 2}, {'p', 1200, 9}, {'-', 3000}}, false, true, 0.6},
+        {"keyboard lost", {{'p', 0, 10}, {'c', 1000}, {'-', 3000}}, false, false, 0},
+        {"clock wrapping", {{'p', INT32_MAX - 1000, 10}, {'-', INT32_MIN + 2000}}, true, true, 1},
+    };
+    for (const auto& row : rows) {
+        FakeClock clock;
+        EscapeHold hold(clock);
+        bool leaves = false;
+        for (const HoldStep& step : row.steps) {
+            clock.now = step.at;
+            if (step.what == 'p') hold.press(step.time);
+            if (step.what == 'r' || step.what == 'a') hold.release(step.time, step.what == 'a');
+            if (step.what == 'c') hold.cancel();
+            leaves = leaves || hold.longEnough();
+        }
+        EXPECT_EQ(leaves, row.leaves) << row.what;
+        EXPECT_EQ(hold.held(), row.held) << row.what;
+        EXPECT_DOUBLE_EQ(hold.progress(), row.progress) << row.what;
+    }
 }
 
 constexpr QRgb kGrey = qRgb(200, 200, 200);

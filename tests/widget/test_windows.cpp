@@ -29,6 +29,14 @@
 
 namespace {
 
+// Esc pressed or released at an event time; a repeat's marked as one or not.
+void sendEscape(QWidget* window, QEvent::Type type, uint64_t time, bool repeat = false) {
+    QKeyEvent event(type, Qt::Key_Escape, {}, "\x1b", repeat);
+    event.setTimestamp(time);
+    QApplication::sendEvent(window, &event);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 void send(QWidget* window, int key, Qt::KeyboardModifiers modifiers = {},
           const QString& text = {}) {
     QKeyEvent down(QEvent::KeyPress, key, modifiers, text);
@@ -54,12 +62,12 @@ class WindowTest : public ::testing::Test {
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    CanvasWindow* openCanvas() {
+    CanvasWindow* openCanvas(std::optional<CanvasLock> lock = std::nullopt) {
         canvasWindow =
             new CanvasWindow(std::make_unique<Canvas>(
                                  QSize(1024, 768), letters, log, messages, PictureFolder(picture),
                                  loadPicture(picture).image, Placement::Centered),
-                             log, &clicks);
+                             log, &clicks, lock);
         QObject::connect(canvasWindow, &CanvasWindow::pictureChanged,
                          [this](const QString& path) { shown << path; });
         return canvasWindow;
@@ -69,11 +77,12 @@ class WindowTest : public ::testing::Test {
 
     LauncherWindow& openLauncher(const Settings& settings = {},
                                  QStringList sets = {"One.txt", "Two.txt"},
-                                 TypedTextLog* typed = nullptr) {
+                                 TypedTextLog* typed = nullptr,
+                                 const Preferences& preferences = {}) {
         launcher = std::make_unique<LauncherWindow>(
-            folder.path(), settingsPath(folder.path()), settings,
+            folder.path(), settingsPath(folder.path()), settings, preferences,
             LetterArchive(folder.filePath("letters.zip")), sets, typed ? *typed : log, clicks,
-            LauncherServices{messages, dialogs, clipboard, documents});
+            LauncherServices{messages, dialogs, clipboard, documents, clock, grab});
         QObject::connect(launcher.get(), &LauncherWindow::closed,
                          [this](int status) { exitStatus = status; });
         return *launcher;
@@ -114,6 +123,8 @@ class WindowTest : public ::testing::Test {
     FakeDocuments documents;
     FakeSound sound;
     ClickSounds clicks{sound};
+    FakeClock clock;
+    FakeInputGrab grab;
     QPointer<CanvasWindow> canvasWindow;
     QStringList shown;
     std::unique_ptr<LauncherWindow> launcher;
@@ -342,6 +353,71 @@ TEST_F(WindowTest, PicturesComeFromTheDialogOrADropAndHelpOpensTheHelpFile) {
     EXPECT_EQ(documents.opened, QStringList(folder.path() + "/pictype.txt"));
 }
 
+TEST_F(WindowTest, ALockedCanvasHoldsTheKeyboardAndLeavesOnlyWhenEscIsHeldThreeSeconds) {
+    for (const bool grabbing : {true, false}) {  // X11, and a desktop that cannot grab
+        grab = FakeInputGrab{};
+        grab.grabbing = grabbing;
+        CanvasWindow* window = openCanvas(CanvasLock{clock, grab});
+        window->showOverScreens(QRect(0, 0, 297, 349));
+        EXPECT_EQ(grab.holding, grabbing);
+        clock.now = 1000;
+        sendEscape(window, QEvent::KeyPress, 10);  // a short Esc
+        clock.now = 1150;
+        sendEscape(window, QEvent::KeyRelease, 160);
+        send(window, Qt::Key_A, {}, "a");
+        ASSERT_FALSE(canvasWindow.isNull());
+        EXPECT_EQ(canvas().pen(), QPoint(32, 0));  // Esc typed nothing
+        clock.now = 5000;
+        sendEscape(window, QEvent::KeyPress, 4000);
+        clock.now = 6500;
+        // A repeat as a release and a press at one time, not marked as such.
+        sendEscape(window, QEvent::KeyRelease, 5500);
+        sendEscape(window, QEvent::KeyPress, 5500);
+        // A mark half across the bottom, in the inverse of the picture.
+        const QImage shown = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(shown.pixel(0, 767), qRgb(246, 246, 246));
+        EXPECT_EQ(shown.pixel(510, 765), qRgb(246, 246, 246));
+        EXPECT_EQ(shown.pixel(514, 767), qRgb(9, 9, 9));
+        EXPECT_EQ(shown.pixel(0, 764), qRgb(9, 9, 9));
+        QFocusEvent lost(QEvent::FocusOut);  // the release may never come
+        QApplication::sendEvent(window, &lost);
+        clock.now = 8000;
+        sendEscape(window, QEvent::KeyPress, 7000, true);
+        ASSERT_FALSE(canvasWindow.isNull());
+        clock.now = 11000;
+        sendEscape(window, QEvent::KeyPress, 10000, true);
+        EXPECT_TRUE(canvasWindow.isNull());
+        EXPECT_FALSE(grab.holding);
+    }
+    EXPECT_EQ(readFile(log.path()), "a a\r\n");
+}
+
+TEST_F(WindowTest, LockIsRememberedBesidePictypeIniWhichKeepsItsFourFields) {
+    const QString preferencesFile = folder.filePath("pictype-viewer.conf");
+    openLauncher({}, {"One.txt"}, nullptr, Preferences{true});
+    auto* lock = control<QCheckBox>("lock");
+    const QLabel* help = control<QLabel>("keyHelp");
+    EXPECT_TRUE(lock->isChecked());
+    EXPECT_EQ(lock->shortcut(), QKeySequence("Alt+L"));
+    EXPECT_TRUE(help->text().startsWith("Hold Esc 3 s - Unload picture and return here\r\n"));
+    for (const QString& line : help->text().split("\r\n"))
+        EXPECT_LE(help->fontMetrics().horizontalAdvance(line), help->width()) << line.toStdString();
+    click("lock");
+    EXPECT_TRUE(help->text().startsWith("Esc - Unload picture and return here\r\n"));
+    EXPECT_TRUE(launcher->close());
+    EXPECT_EQ(readFile(preferencesFile), "lock=false\n");
+    EXPECT_EQ(readFile(settingsPath(folder.path())), "\"\",\"\",#TRUE#,0\r\n");
+
+    openLauncher({}, {"One.txt"});
+    EXPECT_FALSE(control<QCheckBox>("lock")->isChecked());
+    QFile::remove(preferencesFile);
+    QDir(folder.path()).mkdir("pictype-viewer.conf");  // a folder where the file goes
+    EXPECT_TRUE(launcher->close());
+    EXPECT_EQ(messages.shown, QStringList("Could not write " + preferencesFile));
+    EXPECT_EQ(exitStatus, 1);
+    EXPECT_EQ(readFile(settingsPath(folder.path())), "\"\",\"\",#TRUE#,0\r\n");
+}
+
 TEST_F(WindowTest, TheCanvasTypesOnTheLaunchersScreenAndThePictureCoversTheOther) {
     const struct {
         QPoint launcher;
@@ -365,16 +441,22 @@ TEST_F(WindowTest, TheCanvasTypesOnTheLaunchersScreenAndThePictureCoversTheOther
         const BackgroundWindow* other = window->backgrounds().front();
         EXPECT_EQ(other->image().size(), row.other);
         EXPECT_EQ(other->image().pixel(0, 0), qRgb(9, 9, 9));  // the picture, larger than it
-        // A click there clears the text.
-        send(window, Qt::Key_A, {}, "a");
-        EXPECT_NE(canvas().pen(), QPoint(0, 0));
-        QMouseEvent click(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
-                          Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(const_cast<BackgroundWindow*>(other), &click);
-        EXPECT_EQ(canvas().pen(), QPoint(0, 0));
+        // A click there clears the text, as it comes from the window itself
+        // or, with the pointer grabbed, through the typing screen.
+        const QPointF inside = other->geometry().center();
+        for (QWidget* target : {static_cast<QWidget*>(const_cast<BackgroundWindow*>(other)),
+                                static_cast<QWidget*>(window)}) {
+            send(window, Qt::Key_A, {}, "a");
+            EXPECT_NE(canvas().pen(), QPoint(0, 0));
+            QMouseEvent click(QEvent::MouseButtonRelease, target->mapFromGlobal(inside), inside,
+                              Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &click);
+            EXPECT_EQ(canvas().pen(), QPoint(0, 0));
+        }
         send(window, Qt::Key_Escape, {}, "\x1b");
         EXPECT_TRUE(canvasWindow.isNull());
     }
+    EXPECT_EQ(grab.asked, 0);  // unlocked
 }
 
 }  // namespace
