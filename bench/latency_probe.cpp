@@ -22,6 +22,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <memory>
@@ -86,7 +87,7 @@ void pollUntil(const std::function<bool()>& ready, const char* what) {
 
 class Program {
   public:
-    Program(const std::string& folder, const std::string& picture) {
+    Program(const std::string& folder, const std::string& picture) : folder_(folder) {
         pid_ = fork();
         if (pid_ < 0) throw std::runtime_error("fork failed");
         if (pid_ == 0) {
@@ -102,6 +103,11 @@ class Program {
     ~Program() {
         kill(pid_, SIGKILL);
         waitpid(pid_, nullptr, 0);
+        // A killed run leaves its typed text, which the next start offers in
+        // a question before anything else. Nothing the probe types is kept.
+        for (const auto& entry : std::filesystem::directory_iterator(folder_))
+            if (entry.path().filename().string().starts_with('~'))
+                std::filesystem::remove(entry.path());
     }
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -116,6 +122,7 @@ class Program {
     }
 
   private:
+    std::string folder_;
     pid_t pid_;
 };
 
