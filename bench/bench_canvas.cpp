@@ -1,6 +1,6 @@
-// Speed of the canvas: composing the background (against copying one screen
-// buffer) and typing one letter, of ASCII or beyond (against writing its
-// pixels directly).
+// Speed of the canvas: composing the background on one screen and on two
+// (against copying their buffers) and typing one letter, of ASCII or beyond,
+// also held down on a locked canvas (against writing its pixels directly).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -10,12 +10,15 @@
 #include <QTemporaryDir>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "canvas/Canvas.h"
 #include "canvas/CanvasWindow.h"
 #include "canvas/Screens.h"
 #include "letters/LetterSet.h"
+#include "platform/Clock.h"
+#include "platform/InputGrab.h"
 #include "platform/MessageBoxes.h"
 #include "session/TypedTextLog.h"
 
@@ -148,6 +151,32 @@ void BM_ClearTiled(benchmark::State& state) {
     composition(state, Placement::Tiled);
 }
 
+// A new picture on two screens: the typing screen composed as Canvas::clear
+// does it, and the picture composed for the other screen as its
+// BackgroundWindow does it.
+void twoScreens(benchmark::State& state, Placement placement) {
+    const QSize screen(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    const bool centred = placement == Placement::Centered;
+    TypedTextLog log(freshLogPath());
+    auto canvas =
+        bench().canvas(screen, centred ? picture(5000, 3500) : picture(64, 64), placement, log);
+    QImage other(screen, QImage::Format_RGB32);
+    for (auto _ : state) {
+        canvas->clear();
+        composeWholeScreen(other, canvas->picture(), placement, Canvas::kWindowColor);
+        benchmark::ClobberMemory();
+    }
+    if (other.pixel(0, 0) != canvas->image().pixel(0, 0))
+        state.SkipWithError("the screens show different pictures");
+}
+
+void BM_ClearTwoScreensCentred(benchmark::State& state) {
+    twoScreens(state, Placement::Centered);
+}
+void BM_ClearTwoScreensTiled(benchmark::State& state) {
+    twoScreens(state, Placement::Tiled);
+}
+
 void BM_RawGlyphWrites(benchmark::State& state) {
     QImage image(800, 600, QImage::Format_RGB32);
     auto* bits = reinterpret_cast<QRgb*>(image.bits());
@@ -203,20 +232,24 @@ void BM_TypeTextWithoutGlyph(benchmark::State& state) {
     typing(state, QString::fromUcs4(&kLacking, 1));
 }
 
-// The window shown, so each key really asks for a repaint. F6 starts a new
+// Keys sent to the shown window, so that each really asks for a repaint:
+// every step sends `keys` in order and types one letter. F6 starts a new
 // page before the last line; the log, of this benchmark alone, grows over
 // the run as a long session's does, which for ASCII costs little.
-void BM_KeyEventPath(benchmark::State& state) {
+void keysThroughWindow(benchmark::State& state, std::optional<CanvasLock> lock,
+                       std::initializer_list<QKeyEvent*> keys) {
     TypedTextLog log(freshLogPath());
     CanvasWindow window(bench().canvas(deviceSize(*QGuiApplication::primaryScreen()),
                                        picture(800, 600), Placement::Centered, log),
-                        log, nullptr);
+                        log, nullptr, lock);
     window.showOverScreens(QRect());
     QCoreApplication::processEvents();
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
     QKeyEvent clear(QEvent::KeyPress, Qt::Key_F6, Qt::NoModifier);
+    const auto step = [&] {
+        for (QKeyEvent* key : keys) QCoreApplication::sendEvent(&window, key);
+    };
     for (auto _ : state) {
-        QCoreApplication::sendEvent(&window, &press);
+        step();
         if (nearPageEnd(window.canvas())) {
             state.PauseTiming();
             QCoreApplication::sendEvent(&window, &clear);
@@ -224,20 +257,42 @@ void BM_KeyEventPath(benchmark::State& state) {
         }
     }
     QCoreApplication::sendEvent(&window, &clear);
-    QCoreApplication::sendEvent(&window, &press);
+    step();
     QCoreApplication::processEvents();
     if (window.canvas().pen() != QPoint(32, 0)) state.SkipWithError("the key typed nothing");
 }
 
+void BM_KeyEventPath(benchmark::State& state) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    keysThroughWindow(state, std::nullopt, {&press});
+}
+
+// A key held down on a locked canvas: each repeat a release and a press
+// marked as repeats, as the keyboard sends them.
+void BM_HeldKeyLocked(benchmark::State& state) {
+    SystemClock clock;
+    QtInputGrab grab;
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"), true);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"), true);
+    keysThroughWindow(state, CanvasLock{clock, grab}, {&release, &press});
+}
+
 }  // namespace
 
-BENCHMARK(BM_ScreenCopy)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMicrosecond);
+// 7680 x 2160: the bytes of two 4K screens.
+BENCHMARK(BM_ScreenCopy)
+    ->Args({1920, 1080})
+    ->Args({3840, 2160})
+    ->Args({7680, 2160})
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ScreenCopyToTwo)
     ->Args({1920, 1080})
     ->Args({3840, 2160})
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ClearCentred)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ClearTiled)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ClearTwoScreensCentred)->Args({3840, 2160})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ClearTwoScreensTiled)->Args({3840, 2160})->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RawGlyphWrites)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TypeText)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TypeTextAccented)->Unit(benchmark::kMicrosecond);
@@ -245,6 +300,7 @@ BENCHMARK(BM_TypeTextDecomposed)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TypeTextCyrillic)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TypeTextWithoutGlyph)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_KeyEventPath)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_HeldKeyLocked)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

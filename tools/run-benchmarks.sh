@@ -104,6 +104,9 @@ for size in ("1920/1080", "3840/2160"):
                  "%.2f x" % (medians["BM_ScreenCopyToTwo/" + size] / medians["BM_ScreenCopy/" + size])
                  if "BM_ScreenCopyToTwo/" + size in medians and medians.get("BM_ScreenCopy/" + size)
                  else "-", "", ""))
+for label, name in (("centred", "Centred"), ("tiled", "Tiled")):
+    ratio_row("composition %s, two 3840x2160" % label, "BM_ClearTwoScreens%s/3840/2160" % name,
+              "memcpy of two", "BM_ScreenCopy/7680/2160", 3)
 for measure, name in (("", "BM_TypeText"), (", é", "BM_TypeTextAccented"),
                       (", e + combining acute", "BM_TypeTextDecomposed"),
                       (", Cyrillic", "BM_TypeTextCyrillic"),
@@ -111,6 +114,8 @@ for measure, name in (("", "BM_TypeText"), (", é", "BM_TypeTextAccented"),
     ratio_row("keystroke (Canvas::typeText%s)" % measure, name, "raw writes",
               "BM_RawGlyphWrites", 10)
 ratio_row("keystroke (Qt key event)", "BM_KeyEventPath", "raw writes", "BM_RawGlyphWrites", 10)
+ratio_row("held key, locked canvas (a repeat)", "BM_HeldKeyLocked", "raw writes",
+          "BM_RawGlyphWrites", 10)
 ratio_row("picture load 6000x4000 JPEG", "BM_LoadPicture", "libjpeg decode",
           "BM_BareJpegDecode", 1.3)
 click = medians.get("BM_StartClick")
