@@ -3,7 +3,8 @@
 # window manager's shortcuts and its close request do not end the canvas,
 # keys type as usual, a click on the other screen still clears, a short Esc
 # does nothing and Esc held down for longer than three seconds leaves. The
-# choice is kept in pictype-viewer.conf, pictype.ini keeps its four fields.
+# choice is kept in pictype-viewer.conf for the next start, pictype.ini keeps
+# its four fields.
 source "$(dirname "$0")/lib.sh"
 start_on_two_screens
 activate "$LAUNCHER"
@@ -37,4 +38,8 @@ answer n  # the typed text is not kept
 wait_exit
 expect "$STATUS" 0 "exit status"
 expect_bytes "$PROGRAM_DIR/pictype-viewer.conf" 'lock=true\n'
+start_program
+wait_launcher
+help_again() { help_line again && compare -metric AE "$WORK"/{after,again}.png null: 2>/dev/null; }
+wait_for "Lock ticked at the next start" help_again
 expect_bytes "$PROGRAM_DIR/pictype.ini" "\"$WORK/pictures/small.bmp\",\"E2E.txt\",#TRUE#,0\\r\\n"

@@ -441,6 +441,9 @@ TEST_F(WindowTest, TheCanvasTypesOnTheLaunchersScreenAndThePictureCoversTheOther
         const BackgroundWindow* other = window->backgrounds().front();
         EXPECT_EQ(other->image().size(), row.other);
         EXPECT_EQ(other->image().pixel(0, 0), qRgb(9, 9, 9));  // the picture, larger than it
+        send(window, Qt::Key_B, {}, "b");
+        // Each pixel of the image on one device pixel, whatever the screen's ratio.
+        EXPECT_EQ(window->grab().toImage().convertToFormat(QImage::Format_RGB32), canvas().image());
         // A click there clears the text, as it comes from the window itself
         // or, with the pointer grabbed, through the typing screen.
         const QPointF inside = other->geometry().center();
