@@ -211,6 +211,10 @@ void BM_LoadLetterSetFromArchive(benchmark::State& state) {
     }
     if (!sample.loaded(letters)) state.SkipWithError("the set did not load completely");
     state.SetBytesProcessed(state.iterations() * sample.text.size());
+    state.SetLabel(QStringLiteral("%1, %2 MB")
+                       .arg(sample.member)
+                       .arg(static_cast<double>(sample.text.size()) / 1e6, 0, 'f', 1)
+                       .toStdString());
 }
 
 void sets(benchmark::internal::Benchmark* benchmark) {
