@@ -11,7 +11,7 @@
 //   latency_probe launcher PROGRAM_DIR RUNS
 //   latency_probe canvas PROGRAM_DIR PICTURE RUNS KEYS
 //   latency_probe chosen PROGRAM_DIR PICTURE RUNS
-//   latency_probe folder PROGRAM_DIR PICTURE ROUNDS      (PICTURE's folder holds 3 pictures)
+//   latency_probe folder PROGRAM_DIR PICTURE ROUNDS      (PICTURE's folder holds 5 pictures)
 //   latency_probe pan PROGRAM_DIR PICTURE PRESSES
 //
 // Prints one JSON object with every sample, in milliseconds and kilobytes.
@@ -20,6 +20,7 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
+#include <dirent.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -128,7 +129,7 @@ void pollUntil(const std::function<bool()>& ready, const char* what) {
 
 class Program {
   public:
-    Program(const std::string& folder, const std::string& picture) {
+    Program(const std::string& folder, const std::string& picture) : folder_(folder) {
         pid_ = fork();
         if (pid_ < 0) throw std::runtime_error("fork failed");
         if (pid_ == 0) {
@@ -141,9 +142,16 @@ class Program {
             _exit(127);
         }
     }
+    // Ends the program, and removes the text it typed, which the next
+    // start would offer to save.
     ~Program() {
         kill(pid_, SIGKILL);
         waitpid(pid_, nullptr, 0);
+        if (DIR* dir = opendir(folder_.c_str())) {
+            while (const dirent* entry = readdir(dir))
+                if (entry->d_name[0] == '~') unlink((folder_ + '/' + entry->d_name).c_str());
+            closedir(dir);
+        }
     }
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -158,12 +166,22 @@ class Program {
     }
 
   private:
+    std::string folder_;
     pid_t pid_;
 };
+
+// A window that went away between its event and the probe's look at it is
+// no error: it is passed over.
+int ignoreGoneWindows(Display*, XErrorEvent* error) {
+    if (error->error_code == BadWindow) return 0;
+    std::fprintf(stderr, "latency_probe: X error %d\n", error->error_code);
+    std::exit(1);
+}
 
 class Probe {
   public:
     Probe() : display_(XOpenDisplay(nullptr)) {
+        XSetErrorHandler(ignoreGoneWindows);
         if (display_ == nullptr) throw std::runtime_error("cannot open the display");
         int event, error, major, minor;
         if (!XTestQueryExtension(display_, &event, &error, &major, &minor))
@@ -464,10 +482,10 @@ void measureChosen(const std::string& folder, const std::string& picture, int ru
                 probe.screen().h, jsonList(shown).c_str());
 }
 
-// F5 through a folder of three photographs: after a pause, keys typed while
+// F5 through a folder of five photographs: after a pause, keys typed while
 // the pictures beside the new one are decoded, and F5 held down.
 void measureFolder(const std::string& folder, const std::string& picture, int rounds) {
-    constexpr int kPictures = 3, kKeys = 20;
+    constexpr int kPictures = 5, kKeys = 20;
     Probe probe;
     Session session(probe, folder, picture);
     session.start(probe);
@@ -511,7 +529,7 @@ void measureFolder(const std::string& folder, const std::string& picture, int ro
             sleepFor(15);
         }
     }
-    // Seventeen presses, so the last lands on another picture than the first.
+    // Seventeen presses: the last lands on another picture than the first.
     constexpr int kHeldPresses = 17;
     for (int round = 0; round < rounds; ++round) {
         sleepFor(1500);
