@@ -14,6 +14,7 @@
 #include "canvas/Canvas.h"
 #include "canvas/CanvasWindow.h"
 #include "letters/LetterSet.h"
+#include "pictures/PictureDecoder.h"
 #include "platform/MessageBoxes.h"
 #include "session/TypedTextLog.h"
 
@@ -61,13 +62,16 @@ struct Bench {
     }
     std::unique_ptr<Canvas> canvas(QSize screen, QImage image, Placement placement,
                                    TypedTextLog& log) {
-        return std::make_unique<Canvas>(screen, letters, log, messages, PictureFolder(),
-                                        std::move(image), placement);
+        auto canvas =
+            std::make_unique<Canvas>(screen, letters, log, messages, PictureFolder(), placement);
+        canvas->showPicture(std::move(image));
+        return canvas;
     }
 
     QTemporaryDir dir;
     LetterSet letters;
     NoMessages messages;
+    ThreadedPictureDecoder decoder;
 };
 
 Bench& bench() {
@@ -208,7 +212,7 @@ void BM_KeyEventPath(benchmark::State& state) {
     TypedTextLog log(freshLogPath());
     CanvasWindow window(
         bench().canvas(CanvasWindow::screenSize(), picture(800, 600), Placement::Centered, log),
-        log, nullptr);
+        log, nullptr, bench().decoder);
     window.showOverScreen();
     QCoreApplication::processEvents();
     QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));

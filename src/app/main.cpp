@@ -6,6 +6,7 @@
 #include "app/PictypeApplication.h"
 #include "launcher/LauncherWindow.h"
 #include "letters/LetterArchive.h"
+#include "pictures/PictureDecoder.h"
 #include "pictures/PictureFolder.h"
 #include "platform/Clipboard.h"
 #include "platform/Clock.h"
@@ -59,8 +60,9 @@ int main(int argc, char** argv) {
     QtFileDialogs fileDialogs;
     QtClipboard clipboard;
     DesktopDocumentOpener documents;
+    ThreadedPictureDecoder decoder;
     LauncherWindow launcher(folder, storage.settingsFile, settings, archive, listing.names, log,
-                            clicks, {messages, fileDialogs, clipboard, documents});
+                            clicks, {messages, fileDialogs, clipboard, documents, decoder});
     // The program ends with the launcher.
     app.setQuitOnLastWindowClosed(false);
     QObject::connect(&launcher, &LauncherWindow::closed, &app,

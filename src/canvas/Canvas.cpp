@@ -5,26 +5,46 @@
 
 #include "canvas/ImageOps.h"
 #include "letters/LetterSet.h"
-#include "pictures/PictureLoader.h"
 #include "platform/MessageBoxes.h"
 #include "session/TypedTextLog.h"
 
 Canvas::Canvas(QSize screen, const LetterSet& letters, TypedTextLog& log, MessageBoxes& messages,
-               PictureFolder pictures, QImage picture, Placement placement, int scale)
+               PictureFolder pictures, Placement placement, int scale)
     : letters_(letters),
       log_(log),
       messages_(messages),
       pictures_(std::move(pictures)),
-      picture_(std::move(picture)),
       placement_(placement),
       scale_(scale),
-      offset_(middleOffset(picture_.size(), screen)),
       screen_(screen, QImage::Format_RGB32),
       background_(screen, QImage::Format_RGB32),
       layout_(screen, kCell * scale) {
-    screen_.fill(kWindowColor);
+    // Both buffers are written here, which the launcher does while the
+    // picture decodes, rather than at the picture's first composition.
     background_.fill(kWindowColor);
     timeFont_.setPointSizeF(13.5 * scale);
+    clear();
+}
+
+void Canvas::showPicture(QImage picture) {
+    const QPoint middle = middleOffset(picture.size(), screen_.size());
+    show(std::move(picture), middle);
+}
+
+void Canvas::stepTo(qsizetype index, QImage picture) {
+    const QPoint middle = middleOffset(picture.size(), screen_.size());
+    show(std::move(picture), pictures_.moveTo(index, offset_).value_or(middle));
+}
+
+void Canvas::show(QImage picture, QPoint offset) {
+    picture_ = std::move(picture);
+    offset_ = offset;
+    // Nothing of the picture before may show around a smaller one; a
+    // picture that covers the screen leaves nothing of it.
+    const bool covers = placement_ == Placement::Tiled ? !picture_.isNull()
+                                                       : picture_.width() >= screen_.width() &&
+                                                             picture_.height() >= screen_.height();
+    if (!covers) background_.fill(kWindowColor);
     clear();
 }
 
@@ -104,26 +124,6 @@ void Canvas::pan(PanDirection direction, int step) {
     if (!offset) return;
     offset_ = *offset;
     clear();
-}
-
-bool Canvas::stepPicture(PictureFolder::Step step) {
-    if (pictures_.isEmpty()) return false;
-    qsizetype index = pictures_.currentIndex();
-    // Once round the folder at most, ending at the picture being left,
-    // which is loaded afresh.
-    for (qsizetype tried = 0; tried < pictures_.size(); ++tried) {
-        index = pictures_.neighbour(index, step);
-        Picture picture = loadPicture(pictures_.path(index));
-        if (!picture.loaded()) continue;
-        offset_ = pictures_.moveTo(index, offset_)
-                      .value_or(middleOffset(picture.image.size(), screen_.size()));
-        picture_ = std::move(picture.image);
-        // Nothing of the picture before shows around a smaller one.
-        background_.fill(kWindowColor);
-        clear();
-        return true;
-    }
-    return false;
 }
 
 void Canvas::drawGlyph(GlyphPixels glyph) {

@@ -28,15 +28,25 @@ class Canvas {
     static constexpr QRgb kTimeColor = qRgb(255, 255, 0);
     static constexpr QSize kCell = QSize(32, 32);
 
-    // A canvas of `screen` device pixels showing `picture`, the current one
-    // of `pictures`, composed and without text; a larger picture centred
-    // shows its middle. Each pixel of a letter is a block of `scale` x
-    // `scale` device pixels, so that letters keep their size on screens of
-    // more device pixels per logical pixel; pictures keep one pixel for each.
+    // A canvas of `screen` device pixels without text, black until
+    // showPicture() gives it the picture of `pictures` that is current. Each
+    // pixel of a letter is a block of `scale` x `scale` device pixels, so
+    // that letters keep their size on screens of more device pixels per
+    // logical pixel; pictures keep one pixel for each.
     Canvas(QSize screen, const LetterSet& letters, TypedTextLog& log, MessageBoxes& messages,
-           PictureFolder pictures, QImage picture, Placement placement, int scale = 1);
+           PictureFolder pictures, Placement placement, int scale = 1);
+
+    // Shows the current picture of the folder, composed; a larger picture
+    // centred shows its middle.
+    void showPicture(QImage picture);
+    // Shows the picture at `index` of the folder, as F4 or F5 led to it: at
+    // the place it was left at, else its middle. The place of the picture
+    // left is remembered.
+    void stepTo(qsizetype index, QImage picture);
 
     const QImage& image() const { return screen_; }
+    const QImage& picture() const { return picture_; }
+    const PictureFolder& pictures() const { return pictures_; }
     // The part of the image changed since the last call.
     QRegion takeChanges() { return std::exchange(changes_, QRegion()); }
 
@@ -62,11 +72,9 @@ class Canvas {
     void clear();
     void showTime(const QString& text);
     void pan(PanDirection direction, int step);
-    // Shows the next or previous picture of the folder that loads, passing
-    // over those that do not. False when none loads.
-    bool stepPicture(PictureFolder::Step step);
 
   private:
+    void show(QImage picture, QPoint offset);
     void typeCharacter(char32_t character);
     void placed(bool pageFull);
     void drawGlyph(GlyphPixels glyph);

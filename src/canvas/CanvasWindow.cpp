@@ -30,12 +30,14 @@ int panStep(Qt::KeyboardModifiers modifiers) {
 
 }  // namespace
 
-CanvasWindow::CanvasWindow(std::unique_ptr<Canvas> canvas, TypedTextLog& log, ClickSounds* clicks)
+CanvasWindow::CanvasWindow(std::unique_ptr<Canvas> canvas, TypedTextLog& log, ClickSounds* clicks,
+                           PictureDecoder& decoder)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       canvas_(std::move(canvas)),
       log_(log),
       clicks_(clicks),
-      ratio_(primaryScreenRatio()) {
+      ratio_(primaryScreenRatio()),
+      stepper_(canvas_->pictures(), canvas_->picture(), decoder) {
     setAttribute(Qt::WA_DeleteOnClose);
     // paintEvent covers every pixel itself.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -46,6 +48,7 @@ CanvasWindow::CanvasWindow(std::unique_ptr<Canvas> canvas, TypedTextLog& log, Cl
     writeSoon_.setSingleShot(true);
     writeSoon_.setInterval(1000);
     connect(&writeSoon_, &QTimer::timeout, this, [this] { canvas_->writeText(); });
+    connect(&stepper_, &PictureStepper::arrived, this, &CanvasWindow::showStep);
 }
 
 CanvasWindow::~CanvasWindow() = default;
@@ -111,10 +114,10 @@ void CanvasWindow::keyPressEvent(QKeyEvent* event) {
             canvas_->showTime(timeOfDayText(QTime::currentTime(), QLocale::system()));
             break;
         case Qt::Key_F4:
-            stepPicture(PictureFolder::Step::Previous);
+            stepper_.step(PictureFolder::Step::Previous);
             break;
         case Qt::Key_F5:
-            stepPicture(PictureFolder::Step::Next);
+            stepper_.step(PictureFolder::Step::Next);
             break;
         case Qt::Key_F6:
             canvas_->clear();
@@ -145,8 +148,10 @@ void CanvasWindow::keyPressEvent(QKeyEvent* event) {
     afterInput();
 }
 
-void CanvasWindow::stepPicture(PictureFolder::Step step) {
-    if (canvas_->stepPicture(step)) emit pictureChanged(canvas_->picturePath());
+void CanvasWindow::showStep(qsizetype index, const QImage& picture) {
+    canvas_->stepTo(index, picture);
+    afterInput();
+    emit pictureChanged(canvas_->picturePath());
 }
 
 void CanvasWindow::keyReleaseEvent(QKeyEvent* event) {

@@ -5,8 +5,10 @@
 #include <memory>
 
 #include "canvas/Canvas.h"
+#include "pictures/PictureStepper.h"
 
 class ClickSounds;
+class PictureDecoder;
 
 // The full-screen window over the canvas: frameless, above other windows,
 // the mouse pointer hidden. It turns keys and clicks into calls on its
@@ -17,12 +19,16 @@ class ClickSounds;
 // pixels with Shift alone, else 5); Enter, Backspace and every other
 // character type. A mouse click clears the text like F6. What is typed is
 // written out within a second, and when the window closes.
+//
+// The pictures beside the one shown are decoded ahead by `decoder`, and the
+// picture F4 or F5 leads to shows when it is decoded, while typing goes on.
 class CanvasWindow : public QWidget {
     Q_OBJECT
 
   public:
     // `clicks` play on every key release when given.
-    CanvasWindow(std::unique_ptr<Canvas> canvas, TypedTextLog& log, ClickSounds* clicks);
+    CanvasWindow(std::unique_ptr<Canvas> canvas, TypedTextLog& log, ClickSounds* clicks,
+                 PictureDecoder& decoder);
     ~CanvasWindow() override;
 
     // The primary screen's size in device pixels, the size of the canvas.
@@ -51,7 +57,7 @@ class CanvasWindow : public QWidget {
     bool focusNextPrevChild(bool next) override;
 
   private:
-    void stepPicture(PictureFolder::Step step);
+    void showStep(qsizetype index, const QImage& picture);
     // Repaints what the canvas changed, and has the text written out soon.
     void afterInput();
     QRectF logicalRect(const QRect& deviceRect) const;
@@ -61,4 +67,5 @@ class CanvasWindow : public QWidget {
     ClickSounds* clicks_;
     qreal ratio_;  // device pixels per logical pixel
     QTimer writeSoon_;
+    PictureStepper stepper_;
 };

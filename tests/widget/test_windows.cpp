@@ -54,11 +54,10 @@ class WindowTest : public ::testing::Test {
     }
 
     CanvasWindow* openCanvas() {
-        canvasWindow =
-            new CanvasWindow(std::make_unique<Canvas>(
-                                 QSize(1024, 768), letters, log, messages, PictureFolder(picture),
-                                 loadPicture(picture).image, Placement::Centered),
-                             log, &clicks);
+        auto canvas = std::make_unique<Canvas>(QSize(1024, 768), letters, log, messages,
+                                               PictureFolder(picture), Placement::Centered);
+        canvas->showPicture(loadPicture(picture).image);
+        canvasWindow = new CanvasWindow(std::move(canvas), log, &clicks, decoder);
         QObject::connect(canvasWindow, &CanvasWindow::pictureChanged,
                          [this](const QString& path) { shown << path; });
         return canvasWindow;
@@ -72,7 +71,7 @@ class WindowTest : public ::testing::Test {
         launcher = std::make_unique<LauncherWindow>(
             folder.path(), settingsPath(folder.path()), settings,
             LetterArchive(folder.filePath("letters.zip")), sets, typed ? *typed : log, clicks,
-            LauncherServices{messages, dialogs, clipboard, documents});
+            LauncherServices{messages, dialogs, clipboard, documents, decoder});
         QObject::connect(launcher.get(), &LauncherWindow::closed,
                          [this](int status) { exitStatus = status; });
         return *launcher;
@@ -88,12 +87,19 @@ class WindowTest : public ::testing::Test {
                             Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(control<QLabel>(name), &release);
     }
+    // The canvas Start opened; none when it is not open.
+    static CanvasWindow* startedCanvas() {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* canvas = qobject_cast<CanvasWindow*>(widget);
+            if (canvas && canvas->isVisible()) return canvas;
+        }
+        return nullptr;
+    }
     // Types a letter on the canvas Start opened, then leaves it with Esc.
     void typeOnCanvas(QChar letter, bool leave = true) {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (!qobject_cast<CanvasWindow*>(widget) || !widget->isVisible()) continue;
-            send(widget, Qt::Key_A, {}, letter);
-            if (leave) send(widget, Qt::Key_Escape, {}, "\x1b");
+        if (CanvasWindow* canvas = startedCanvas()) {
+            send(canvas, Qt::Key_A, {}, letter);
+            if (leave) send(canvas, Qt::Key_Escape, {}, "\x1b");
         }
     }
 
@@ -107,6 +113,7 @@ class WindowTest : public ::testing::Test {
     FakeDocuments documents;
     FakeSound sound;
     ClickSounds clicks{sound};
+    FakePictureDecoder decoder;
     QPointer<CanvasWindow> canvasWindow;
     QStringList shown;
     std::unique_ptr<LauncherWindow> launcher;
@@ -141,6 +148,7 @@ TEST_F(WindowTest, CanvasKeysTypeAndCommandAndEveryReleaseClicks) {
     send(window, Qt::Key_Up, Qt::AltModifier);
     EXPECT_EQ(canvas().pictureOffset(), middle + QPoint(45, 50));
     EXPECT_EQ(canvas().pen(), QPoint(0, 0));  // moving the picture cleared the text
+    decoder.finishAll();                      // the picture beside it, decoded ahead, shows at once
     send(window, Qt::Key_F5);
     EXPECT_EQ(canvas().pictureOffset(), middle);
     send(window, Qt::Key_F4);
@@ -194,10 +202,13 @@ TEST_F(WindowTest, TheLauncherShowsTheRememberedChoicesAndWritesThemBack) {
 
 TEST_F(WindowTest, StartOpensTheCanvasOrSaysWhyNotAndTheTextGoesToTheClipboard) {
     const QString archive = folder.filePath("letters.zip");
+    qsizetype told = 0;
     for (const Settings& refused :
          {Settings{}, Settings{picture, "Two.txt"}, Settings{archive, "One.txt"}}) {
         openLauncher(refused, refused.letterSetName.isEmpty() ? QStringList()
                                                               : QStringList(refused.letterSetName));
+        decoder.finishAll();  // decoded ahead, told only at Start
+        EXPECT_EQ(messages.shown.size(), told++);
         click("start");
     }
     EXPECT_EQ(messages.shown, QStringList({"There must be a problem with the letters.zip file.",
@@ -232,6 +243,34 @@ TEST_F(WindowTest, StartOpensTheCanvasOrSaysWhyNotAndTheTextGoesToTheClipboard) 
     click("appendToClipboard");
     EXPECT_EQ(clipboard.content, "");
     EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(WindowTest, StartShowsThePictureChosenLastOnceItIsDecodedAndTheLauncherWaitsMeanwhile) {
+    QImage red(2000, 1500, QImage::Format_RGB32);
+    red.fill(qRgb(200, 0, 0));
+    red.save(folder.filePath("c.bmp"));
+    openLauncher({picture, "One.txt"});  // remembered: decoded ahead at once
+    EXPECT_EQ(decoder.begun, QStringList(picture));
+    dialogs.results = {folder.filePath("b.bmp")};
+    click("picture");
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(folder.filePath("c.bmp"))});
+    launcher->dropPicture(&files);
+    click("start");
+    EXPECT_FALSE(launcher->isEnabled());
+    EXPECT_EQ(startedCanvas(), nullptr);
+    decoder.finishAll();
+    // a.bmp, under way before, is dropped unseen; b.bmp is never decoded.
+    EXPECT_EQ(decoder.begun.mid(0, 2), QStringList({picture, folder.filePath("c.bmp")}));
+    ASSERT_NE(startedCanvas(), nullptr);
+    EXPECT_EQ(startedCanvas()->canvas().image().pixel(0, 0), qRgb(200, 0, 0));
+    typeOnCanvas(u'x');
+    EXPECT_EQ(launcher->settings().pictureFile, folder.filePath("c.bmp"));
+    // Closed while Start waits for its picture, the launcher opens no canvas.
+    click("start");
+    EXPECT_TRUE(launcher->close());
+    decoder.finishAll();
+    EXPECT_EQ(startedCanvas(), nullptr);
 }
 
 TEST_F(WindowTest, ClosingTheLauncherAsksWhatBecomesOfTheTypedText) {
@@ -281,6 +320,7 @@ TEST_F(WindowTest, ClosingTheLauncherAsksWhatBecomesOfTheTypedText) {
 TEST_F(WindowTest, AtTheEndOfTheSessionTheTextIsWrittenAndKeptWithoutAQuestion) {
     openLauncher({picture, "One.txt"});
     click("start");
+    decoder.finishAll();
     typeOnCanvas(u'e', false);
     launcher->endSession();
     EXPECT_EQ(readFile(log.path()), "e\r\n");
