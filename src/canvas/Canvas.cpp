@@ -53,6 +53,7 @@ QString Canvas::picturePath() const {
 }
 
 void Canvas::typeText(const QString& text) {
+    settle();
     // Composed first: an "e" followed by a combining accent is one "é".
     const QString composed = text.normalized(QString::NormalizationForm_C);
     for (const char32_t character : composed.toUcs4()) typeCharacter(character);
@@ -69,6 +70,7 @@ void Canvas::typeCharacter(char32_t character) {
 }
 
 void Canvas::newLine() {
+    settle();
     eraseCursorMark();
     // The line end takes a cell like a space.
     drawGlyph(*letters_.glyph(U' '));
@@ -99,6 +101,7 @@ void Canvas::writeText() {
 }
 
 void Canvas::backspace() {
+    settle();
     eraseCursorMark();
     log_.eraseLast();
     layout_.stepBack();
@@ -107,6 +110,7 @@ void Canvas::backspace() {
 }
 
 void Canvas::clear() {
+    composeDue_ = false;
     composeBackground(background_, picture_, placement_, offset_);
     changes_ += copyPixels(screen_, QPoint(0, 0), background_, background_.rect());
     timePosition_ = QPoint(0, 0);
@@ -114,6 +118,7 @@ void Canvas::clear() {
 }
 
 void Canvas::showTime(const QString& text) {
+    settle();
     changes_ += drawTextLine(screen_, timePosition_, text, timeFont_, QColor(kTimeColor));
     timePosition_ = QPoint(0, timePosition_.y() + QFontMetrics(timeFont_, &screen_).height());
 }
@@ -123,7 +128,13 @@ void Canvas::pan(PanDirection direction, int step) {
         pannedOffset(offset_, direction, step, picture_.size(), screen_.size());
     if (!offset) return;
     offset_ = *offset;
-    clear();
+    timePosition_ = QPoint(0, 0);
+    layout_.clear();
+    composeDue_ = true;
+}
+
+void Canvas::settle() {
+    if (composeDue_) clear();
 }
 
 void Canvas::drawGlyph(GlyphPixels glyph) {

@@ -71,7 +71,12 @@ class Canvas {
     // The command keys and the mouse.
     void clear();
     void showTime(const QString& text);
+    // Moves the picture. The text is gone at once; the screen shows the
+    // picture's new place at the next settle(), or before anything else is
+    // drawn, so that the moves of many keys are composed once.
     void pan(PanDirection direction, int step);
+    // Composes what the moves since the last composition left to compose.
+    void settle();
 
   private:
     void show(QImage picture, QPoint offset);
@@ -98,5 +103,6 @@ class Canvas {
     QFont timeFont_;
     QPoint timePosition_;
     QRegion changes_;
+    bool composeDue_ = false;
     bool writeFailureTold_ = false;
 };

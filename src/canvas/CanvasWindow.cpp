@@ -124,15 +124,19 @@ void CanvasWindow::keyPressEvent(QKeyEvent* event) {
             break;
         case Qt::Key_Up:
             canvas_->pan(PanDirection::Up, step);
+            settleSoon();
             break;
         case Qt::Key_Down:
             canvas_->pan(PanDirection::Down, step);
+            settleSoon();
             break;
         case Qt::Key_Left:
             canvas_->pan(PanDirection::Left, step);
+            settleSoon();
             break;
         case Qt::Key_Right:
             canvas_->pan(PanDirection::Right, step);
+            settleSoon();
             break;
         case Qt::Key_Return:
         case Qt::Key_Enter:
@@ -152,6 +156,19 @@ void CanvasWindow::showStep(qsizetype index, const QImage& picture) {
     canvas_->stepTo(index, picture);
     afterInput();
     emit pictureChanged(canvas_->picturePath());
+}
+
+void CanvasWindow::settleSoon() {
+    if (std::exchange(settleQueued_, true)) return;
+    // Posted: key events already waiting are handled before it.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            settleQueued_ = false;
+            canvas_->settle();
+            afterInput();
+        },
+        Qt::QueuedConnection);
 }
 
 void CanvasWindow::keyReleaseEvent(QKeyEvent* event) {

@@ -22,6 +22,8 @@ class PictureDecoder;
 //
 // The pictures beside the one shown are decoded ahead by `decoder`, and the
 // picture F4 or F5 leads to shows when it is decoded, while typing goes on.
+// Arrow keys that come faster than the screen can follow move the picture
+// together, composed once.
 class CanvasWindow : public QWidget {
     Q_OBJECT
 
@@ -58,6 +60,9 @@ class CanvasWindow : public QWidget {
 
   private:
     void showStep(qsizetype index, const QImage& picture);
+    // Composes the picture's new place once the keys that came with this
+    // one are handled too.
+    void settleSoon();
     // Repaints what the canvas changed, and has the text written out soon.
     void afterInput();
     QRectF logicalRect(const QRect& deviceRect) const;
@@ -68,4 +73,5 @@ class CanvasWindow : public QWidget {
     qreal ratio_;  // device pixels per logical pixel
     QTimer writeSoon_;
     PictureStepper stepper_;
+    bool settleQueued_ = false;
 };

@@ -241,4 +241,22 @@ TEST_F(CanvasTest, APictureSteppedToShowsWhereItWasLeftElseItsMiddleASmallerOneO
     EXPECT_EQ(canvas.image(), plain(QSize(64, 64), qRgb(3, 3, 3)));
 }
 
+TEST_F(CanvasTest, MovesAreComposedOnceAtTheNextSettleOrBeforeAnythingIsDrawn) {
+    const QImage picture = numbered(QSize(100, 100));
+    Canvas& canvas = open(QSize(64, 64), picture);
+    canvas.typeText("b");
+    canvas.takeChanges();
+    for (int key = 0; key < 3; ++key) canvas.pan(PanDirection::Right, 5);
+    EXPECT_EQ(canvas.pictureOffset(), QPoint(18 + 15, 18));
+    EXPECT_EQ(canvas.pen(), QPoint(0, 0));  // the text is gone at once
+    EXPECT_TRUE(canvas.takeChanges().isEmpty());
+    canvas.settle();
+    EXPECT_EQ(canvas.takeChanges(), QRegion(0, 0, 64, 64));
+    EXPECT_EQ(canvas.image(), picture.copy(33, 18, 64, 64));
+    canvas.pan(PanDirection::Down, 5);
+    canvas.typeText("b");  // drawn over the moved picture, not wiped by it
+    EXPECT_EQ(at(0, 0), qRgb(0, 0, 1));
+    EXPECT_EQ(at(2, 0), picture.pixel(33 + 2, 23));
+}
+
 }  // namespace

@@ -148,7 +148,9 @@ TEST_F(WindowTest, CanvasKeysTypeAndCommandAndEveryReleaseClicks) {
     send(window, Qt::Key_Up, Qt::AltModifier);
     EXPECT_EQ(canvas().pictureOffset(), middle + QPoint(45, 50));
     EXPECT_EQ(canvas().pen(), QPoint(0, 0));  // moving the picture cleared the text
-    decoder.finishAll();                      // the picture beside it, decoded ahead, shows at once
+    QApplication::sendPostedEvents();         // and composed once the keys are handled
+    EXPECT_TRUE(showsOnlyThePicture());
+    decoder.finishAll();  // the picture beside it, decoded ahead, shows at once
     send(window, Qt::Key_F5);
     EXPECT_EQ(canvas().pictureOffset(), middle);
     send(window, Qt::Key_F4);
