@@ -20,8 +20,10 @@ Canvas::Canvas(QSize screen, const LetterSet& letters, TypedTextLog& log, Messag
       background_(screen, QImage::Format_RGB32),
       layout_(screen, kCell * scale) {
     // Both buffers are written here, which the launcher does while the
-    // picture decodes, rather than at the picture's first composition.
+    // picture decodes, rather than at the picture's first composition or the
+    // first key's first use of the screen image.
     background_.fill(kWindowColor);
+    screen_.fill(kWindowColor);
     timeFont_.setPointSizeF(13.5 * scale);
     clear();
 }
@@ -41,11 +43,31 @@ void Canvas::show(QImage picture, QPoint offset) {
     offset_ = offset;
     // Nothing of the picture before may show around a smaller one; a
     // picture that covers the screen leaves nothing of it.
-    const bool covers = placement_ == Placement::Tiled ? !picture_.isNull()
-                                                       : picture_.width() >= screen_.width() &&
-                                                             picture_.height() >= screen_.height();
+    const bool covers = placement_ == Placement::Tiled ? !picture_.isNull() : pictureCoversScreen();
     if (!covers) background_.fill(kWindowColor);
     clear();
+}
+
+// Then the moves keep it so: its offsets stay within it.
+bool Canvas::pictureCoversScreen() const {
+    return placement_ == Placement::Centered && picture_.width() >= screen_.width() &&
+           picture_.height() >= screen_.height();
+}
+
+QImage Canvas::image() const {
+    if (current_ == Current::Screen) return screen_;
+    if (current_ == Current::Background) return background_;
+    // The part of the picture on the screen, not copied.
+    return QImage(picture_.constScanLine(offset_.y()) + offset_.x() * qsizetype(sizeof(QRgb)),
+                  screen_.width(), screen_.height(), picture_.bytesPerLine(), QImage::Format_RGB32);
+}
+
+QImage& Canvas::screen() {
+    if (current_ == Current::Picture) composeBackground(background_, picture_, placement_, offset_);
+    if (current_ != Current::Screen)
+        copyPixels(screen_, QPoint(0, 0), background_, background_.rect());
+    current_ = Current::Screen;
+    return screen_;
 }
 
 QString Canvas::picturePath() const {
@@ -111,15 +133,20 @@ void Canvas::backspace() {
 
 void Canvas::clear() {
     composeDue_ = false;
-    composeBackground(background_, picture_, placement_, offset_);
-    changes_ += copyPixels(screen_, QPoint(0, 0), background_, background_.rect());
+    if (pictureCoversScreen()) {
+        current_ = Current::Picture;
+    } else {
+        composeBackground(background_, picture_, placement_, offset_);
+        current_ = Current::Background;
+    }
+    changes_ += background_.rect();
     timePosition_ = QPoint(0, 0);
     layout_.clear();
 }
 
 void Canvas::showTime(const QString& text) {
     settle();
-    changes_ += drawTextLine(screen_, timePosition_, text, timeFont_, QColor(kTimeColor));
+    changes_ += drawTextLine(screen(), timePosition_, text, timeFont_, QColor(kTimeColor));
     timePosition_ = QPoint(0, timePosition_.y() + QFontMetrics(timeFont_, &screen_).height());
 }
 
@@ -145,7 +172,7 @@ void Canvas::drawGlyph(GlyphPixels glyph) {
     const QPoint pen = layout_.pen();
     const int width = screen_.width();
     const int height = screen_.height();
-    auto* bits = reinterpret_cast<QRgb*>(screen_.bits());
+    auto* bits = reinterpret_cast<QRgb*>(screen().bits());
     const qsizetype stride = screen_.bytesPerLine() / qsizetype(sizeof(QRgb));
     int left = INT_MAX, top = INT_MAX, right = INT_MIN, bottom = INT_MIN;
     for (const GlyphPixel& pixel : glyph) {
@@ -163,12 +190,13 @@ void Canvas::drawGlyph(GlyphPixels glyph) {
 
 void Canvas::drawScaledGlyph(GlyphPixels glyph) {
     const QPoint pen = layout_.pen();
+    QImage& target = screen();
     QRect touched;
     for (const GlyphPixel& pixel : glyph) {
         const QRect block =
-            QRect(pen + QPoint(pixel.x, pixel.y) * scale_, QSize(scale_, scale_)) & screen_.rect();
+            QRect(pen + QPoint(pixel.x, pixel.y) * scale_, QSize(scale_, scale_)) & target.rect();
         for (int y = block.top(); y <= block.bottom(); ++y) {
-            auto* line = reinterpret_cast<QRgb*>(screen_.scanLine(y));
+            auto* line = reinterpret_cast<QRgb*>(target.scanLine(y));
             std::fill(line + block.left(), line + block.right() + 1, pixel.color);
         }
         touched |= block;
@@ -178,7 +206,7 @@ void Canvas::drawScaledGlyph(GlyphPixels glyph) {
 
 void Canvas::eraseCell() {
     const QRect here(layout_.pen(), cell());
-    changes_ += copyPixels(screen_, here.topLeft(), background_, here);
+    changes_ += copyPixels(screen(), here.topLeft(), background_, here);
 }
 
 // A bar along the bottom row of the pen's cell, one letter pixel shorter
@@ -191,10 +219,10 @@ QRect Canvas::cursorMark() const {
 
 void Canvas::drawCursorMark() {
     const QRect mark = cursorMark();
-    changes_ += copyInvertedPixels(screen_, mark.topLeft(), background_, mark);
+    changes_ += copyInvertedPixels(screen(), mark.topLeft(), background_, mark);
 }
 
 void Canvas::eraseCursorMark() {
     const QRect mark = cursorMark();
-    changes_ += copyPixels(screen_, mark.topLeft(), background_, mark);
+    changes_ += copyPixels(screen(), mark.topLeft(), background_, mark);
 }

@@ -21,7 +21,11 @@ class TypedTextLog;
 // The background (the picture, centred or tiled) is composed into a buffer
 // of its own, and the screen image is that buffer with the letters, the
 // cursor mark and the time lines drawn over it; erasing copies the clean
-// background back. Composing the background again clears the text.
+// background back. Composing the background again clears the text. Until
+// something is drawn again, the background is the screen image, and a
+// centred picture that covers the screen is the background: each is written
+// only when something is drawn, so that a picture moved or shown anew is
+// copied once, by the window's paint.
 class Canvas {
   public:
     static constexpr QRgb kWindowColor = qRgb(0, 0, 0);
@@ -44,7 +48,7 @@ class Canvas {
     // left is remembered.
     void stepTo(qsizetype index, QImage picture);
 
-    const QImage& image() const { return screen_; }
+    QImage image() const;
     const QImage& picture() const { return picture_; }
     const PictureFolder& pictures() const { return pictures_; }
     // The part of the image changed since the last call.
@@ -80,6 +84,9 @@ class Canvas {
 
   private:
     void show(QImage picture, QPoint offset);
+    bool pictureCoversScreen() const;
+    // The screen image, to draw in.
+    QImage& screen();
     void typeCharacter(char32_t character);
     void placed(bool pageFull);
     void drawGlyph(GlyphPixels glyph);
@@ -104,5 +111,9 @@ class Canvas {
     QPoint timePosition_;
     QRegion changes_;
     bool composeDue_ = false;
+    // What image() shows: the picture's part on the screen, the background
+    // composed of it, or the screen image; those after it are not written yet.
+    enum class Current { Picture, Background, Screen };
+    Current current_ = Current::Screen;
     bool writeFailureTold_ = false;
 };
