@@ -33,6 +33,7 @@
 #include <cstring>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <memory>
 #include <sstream>
 #include <stdexcept>
@@ -127,13 +128,34 @@ void pollUntil(const std::function<bool()>& ready, const char* what) {
     }
 }
 
+std::string jsonList(const std::vector<double>& values) {
+    std::ostringstream out;
+    out << '[';
+    for (size_t i = 0; i < values.size(); ++i) out << (i ? ", " : "") << values[i];
+    out << ']';
+    return out.str();
+}
+
+double probeClock(Clock::time_point at) {
+    return std::chrono::duration<double, std::milli>(at.time_since_epoch()).count();
+}
+
+// A moment the program marked (PICTYPE_TRACE), on the probe's clock.
+struct Mark {
+    double at;
+    std::string what;
+};
+
 class Program {
   public:
-    Program(const std::string& folder, const std::string& picture) : folder_(folder) {
+    Program(const std::string& folder, const std::string& picture)
+        : folder_(folder), trace_(folder + "/probe-trace.log") {
+        unlink(trace_.c_str());
         pid_ = fork();
         if (pid_ < 0) throw std::runtime_error("fork failed");
         if (pid_ == 0) {
             if (chdir(folder.c_str()) != 0) _exit(127);
+            setenv("PICTYPE_TRACE", trace_.c_str(), 1);
             if (picture.empty())
                 execl("./pictype-viewer", "pictype-viewer", static_cast<char*>(nullptr));
             else
@@ -147,6 +169,7 @@ class Program {
     ~Program() {
         kill(pid_, SIGKILL);
         waitpid(pid_, nullptr, 0);
+        unlink(trace_.c_str());
         if (DIR* dir = opendir(folder_.c_str())) {
             while (const dirent* entry = readdir(dir))
                 if (entry->d_name[0] == '~') unlink((folder_ + '/' + entry->d_name).c_str());
@@ -165,9 +188,69 @@ class Program {
         throw std::runtime_error("no " + field + " for the program");
     }
 
+    std::vector<Mark> marks() const {
+        std::ifstream trace(trace_);
+        std::vector<Mark> marks;
+        Mark mark;
+        while (trace >> mark.at && std::getline(trace >> std::ws, mark.what)) marks.push_back(mark);
+        return marks;
+    }
+
   private:
     std::string folder_;
+    std::string trace_;
     pid_t pid_;
+};
+
+// Where the time of Starts went, from the marks of the program: each phase
+// of each Start, in milliseconds, in the order they follow one another.
+class Breakdown {
+  public:
+    // A Start from `begin` (the click, or the Return in the dialog) until
+    // the probe saw the picture at `seen`.
+    void add(const std::vector<Mark>& marks, Clock::time_point begin, Clock::time_point seen) {
+        const auto at = [&marks](const char* what, double after) {
+            for (const Mark& mark : marks)
+                if (mark.at >= after && mark.what == what) return mark.at;
+            throw std::runtime_error(std::string("the program did not mark ") + what);
+        };
+        const double start = at("start", probeClock(begin));
+        const double letters = at("letters read", start);
+        const double canvas = at("canvas made", letters);
+        const double atHand = at("picture at hand", canvas);
+        const double composed = at("picture composed", atHand);
+        const double shown = at("window shown", composed);
+        const double painted = at("painted", shown);
+        // A decode that began after the click or the Return, on the way to the picture.
+        double decode = 0;
+        for (const Mark& mark : marks)
+            if (mark.what == "decode begins" && mark.at >= probeClock(begin) && mark.at < atHand)
+                decode = at("decode ends", mark.at) - mark.at;
+        const std::pair<const char*, double> phases[] = {
+            {"input", start - probeClock(begin)},
+            {"letters", letters - start},
+            {"buffers", canvas - letters},
+            {"waiting", atHand - canvas},
+            {"decode", decode},
+            {"compose", composed - atHand},
+            {"window", shown - composed},
+            {"paint", painted - shown},
+            {"x_server", probeClock(seen) - painted},
+        };
+        for (const auto& [name, value] : phases) phases_[name].push_back(value);
+    }
+    std::string json() const {
+        std::ostringstream out;
+        out << '{';
+        for (auto phase = phases_.begin(); phase != phases_.end(); ++phase)
+            out << (phase == phases_.begin() ? "" : ", ") << '"' << phase->first
+                << "\": " << jsonList(phase->second);
+        out << '}';
+        return out.str();
+    }
+
+  private:
+    std::map<std::string, std::vector<double>> phases_;
 };
 
 // A window that went away between its event and the probe's look at it is
@@ -371,14 +454,6 @@ Rect sampleAwayFrom(const Rect& screen, const Rect& launcher) {
     throw std::runtime_error("the launcher covers every sample place");
 }
 
-std::string jsonList(const std::vector<double>& values) {
-    std::ostringstream out;
-    out << '[';
-    for (size_t i = 0; i < values.size(); ++i) out << (i ? ", " : "") << values[i];
-    out << ']';
-    return out.str();
-}
-
 // The program started with `picture` (empty: none), its launcher painted.
 struct Session {
     Session(Probe& probe, const std::string& folder, const std::string& picture)
@@ -389,8 +464,9 @@ struct Session {
     }
     // Start sits at (16, 8) in the launcher, 113 x 25 pixels.
     void clickStart(Probe& probe) const { probe.click(launcher.x + 16 + 56, launcher.y + 8 + 12); }
-    // Start with the picture chosen long before; the time until it shows.
-    double start(Probe& probe) {
+    // Start with the picture chosen long before; the time until it shows,
+    // and where it went into `breakdown` when given.
+    double start(Probe& probe, Breakdown* breakdown = nullptr) {
         // The picture is chosen at the program's start; a second at least
         // passes before Start.
         sleepFor(1000);
@@ -399,10 +475,11 @@ struct Session {
         Rect area{};
         canvas = probe.waitMapped(Probe::Wanted::Canvas, &area);
         probe.waitPictureShown(sample);
-        const double elapsed = millisecondsSince(begin);
+        const auto seen = Clock::now();
         probe.focus(canvas);
         sleepFor(200);
-        return elapsed;
+        if (breakdown) breakdown->add(program.marks(), begin, seen);
+        return std::chrono::duration<double, std::milli>(seen - begin).count();
     }
 
     Program program;
@@ -429,6 +506,7 @@ void measureCanvas(const std::string& folder, const std::string& picture, int ru
     Probe probe;
     const Rect& screen = probe.screen();
     std::vector<double> composed, keyLatency, launcherRss, canvasRss, canvasHwm;
+    Breakdown breakdown;
     for (int run = 0; run < runs; ++run) {
         {
             // The launcher alone, with no picture decoded ahead.
@@ -437,7 +515,7 @@ void measureCanvas(const std::string& folder, const std::string& picture, int ru
             launcherRss.push_back(static_cast<double>(bare.program.statusKilobytes("VmRSS")));
         }
         Session session(probe, folder, picture);
-        composed.push_back(session.start(probe));
+        composed.push_back(session.start(probe, &breakdown));
         if (run == 0) {
             const int columns = screen.w / kCell;
             for (int k = 0; k < keys; ++k) {
@@ -452,10 +530,12 @@ void measureCanvas(const std::string& folder, const std::string& picture, int ru
         canvasHwm.push_back(static_cast<double>(session.program.statusKilobytes("VmHWM")));
     }
     std::printf(
-        "{\"screen\": [%d, %d], \"start_known_ms\": %s, \"key_to_pixels_ms\": %s, "
-        "\"launcher_rss_kb\": %s, \"canvas_rss_kb\": %s, \"canvas_hwm_kb\": %s}\n",
-        screen.w, screen.h, jsonList(composed).c_str(), jsonList(keyLatency).c_str(),
-        jsonList(launcherRss).c_str(), jsonList(canvasRss).c_str(), jsonList(canvasHwm).c_str());
+        "{\"screen\": [%d, %d], \"start_known_ms\": %s, \"start_known_phases\": %s, "
+        "\"key_to_pixels_ms\": %s, \"launcher_rss_kb\": %s, \"canvas_rss_kb\": %s, "
+        "\"canvas_hwm_kb\": %s}\n",
+        screen.w, screen.h, jsonList(composed).c_str(), breakdown.json().c_str(),
+        jsonList(keyLatency).c_str(), jsonList(launcherRss).c_str(), jsonList(canvasRss).c_str(),
+        jsonList(canvasHwm).c_str());
 }
 
 // Start with no picture chosen: it asks for one, and the picture's path is
@@ -463,6 +543,7 @@ void measureCanvas(const std::string& folder, const std::string& picture, int ru
 void measureChosen(const std::string& folder, const std::string& picture, int runs) {
     Probe probe;
     std::vector<double> shown;
+    Breakdown breakdown;
     for (int run = 0; run < runs; ++run) {
         Session session(probe, folder, "");
         session.clickStart(probe);
@@ -476,10 +557,14 @@ void measureChosen(const std::string& folder, const std::string& picture, int ru
         probe.key(XK_Return, false);
         probe.waitMapped(Probe::Wanted::Canvas, &area);
         probe.waitPictureShown(session.sample);
-        shown.push_back(millisecondsSince(start));
+        const auto seen = Clock::now();
+        shown.push_back(std::chrono::duration<double, std::milli>(seen - start).count());
+        sleepFor(200);
+        breakdown.add(session.program.marks(), start, seen);
     }
-    std::printf("{\"screen\": [%d, %d], \"start_chosen_ms\": %s}\n", probe.screen().w,
-                probe.screen().h, jsonList(shown).c_str());
+    std::printf("{\"screen\": [%d, %d], \"start_chosen_ms\": %s, \"start_chosen_phases\": %s}\n",
+                probe.screen().w, probe.screen().h, jsonList(shown).c_str(),
+                breakdown.json().c_str());
 }
 
 // F5 through a folder of five photographs: after a pause, keys typed while
@@ -570,7 +655,7 @@ void measurePan(const std::string& folder, const std::string& picture, int press
         sleepFor(100);
     }
     // Five seconds held. While held: how often the screen changes; after:
-    // how long until every press is handled and on the screen.
+    // how long until the last press's picture is on the screen.
     constexpr int kHeldPresses = 151;
     sleepFor(500);
     int changes = 0;
@@ -579,7 +664,20 @@ void measurePan(const std::string& folder, const std::string& picture, int press
         if (now != shown) ++changes;
         shown = std::move(now);
     });
-    const double settled = probe.handledAll(Clock::now(), [] { return true; });
+    // When the picture last moved after the release: F3, pressed then,
+    // shows that every key before it is handled, and nothing follows.
+    const auto released = Clock::now();
+    double settled = 0;
+    auto moved = released;
+    probe.handledAll(released, [&] {
+        Pixels now = probe.grab(sample);
+        if (now != shown) {
+            moved = Clock::now();
+            settled = millisecondsSince(released);
+        }
+        shown = std::move(now);
+        return Clock::now() - moved > std::chrono::milliseconds(300);
+    });
     std::printf(
         "{\"screen\": [%d, %d], \"pan_ms\": %s, \"pan_held_presses\": [%d], "
         "\"pan_held_frames\": [%d], \"pan_held_settle_ms\": [%g]}\n",

@@ -1,5 +1,6 @@
 #include "canvas/CanvasWindow.h"
 
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
@@ -12,6 +13,7 @@
 #include <algorithm>
 
 #include "canvas/TimeText.h"
+#include "platform/Trace.h"
 #include "session/TypedTextLog.h"
 #include "sound/ClickSounds.h"
 
@@ -37,7 +39,7 @@ CanvasWindow::CanvasWindow(std::unique_ptr<Canvas> canvas, TypedTextLog& log, Cl
       log_(log),
       clicks_(clicks),
       ratio_(primaryScreenRatio()),
-      stepper_(canvas_->pictures(), canvas_->picture(), decoder) {
+      decoder_(decoder) {
     setAttribute(Qt::WA_DeleteOnClose);
     // paintEvent covers every pixel itself.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -48,7 +50,6 @@ CanvasWindow::CanvasWindow(std::unique_ptr<Canvas> canvas, TypedTextLog& log, Cl
     writeSoon_.setSingleShot(true);
     writeSoon_.setInterval(1000);
     connect(&writeSoon_, &QTimer::timeout, this, [this] { canvas_->writeText(); });
-    connect(&stepper_, &PictureStepper::arrived, this, &CanvasWindow::showStep);
 }
 
 CanvasWindow::~CanvasWindow() = default;
@@ -63,12 +64,30 @@ QSize CanvasWindow::screenSize() {
     return (QSizeF(screen->geometry().size()) * screen->devicePixelRatio()).toSize();
 }
 
-void CanvasWindow::showOverScreen() {
-    // Without a window manager showFullScreen() alone keeps the default size.
+void CanvasWindow::placeOverScreen() {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->geometry());
+}
+
+void CanvasWindow::prepare() {
+    placeOverScreen();
+    create();
+    QBackingStore* store = backingStore();
+    store->resize(size());
+    store->beginPaint(rect());
+    QPainter(store->paintDevice()).fillRect(rect(), QColor(Canvas::kWindowColor));
+    store->endPaint();
+}
+
+void CanvasWindow::showPicture(QImage picture) {
+    canvas_->showPicture(std::move(picture));
+    traceMark("picture composed");
+    stepper_ = std::make_unique<PictureStepper>(canvas_->pictures(), canvas_->picture(), decoder_);
+    connect(stepper_.get(), &PictureStepper::arrived, this, &CanvasWindow::showStep);
+    placeOverScreen();
     showFullScreen();
     raise();
     activateWindow();
+    traceMark("window shown");
 }
 
 void CanvasWindow::afterInput() {
@@ -95,6 +114,7 @@ void CanvasWindow::paintEvent(QPaintEvent* event) {
     for (const QRect& part : event->region() - target.toAlignedRect())
         painter.fillRect(part, QColor(Canvas::kWindowColor));
     painter.drawImage(target, image, QRectF(image.rect()));
+    traceMark("painted");
 }
 
 void CanvasWindow::closeEvent(QCloseEvent* event) {
@@ -114,10 +134,10 @@ void CanvasWindow::keyPressEvent(QKeyEvent* event) {
             canvas_->showTime(timeOfDayText(QTime::currentTime(), QLocale::system()));
             break;
         case Qt::Key_F4:
-            stepper_.step(PictureFolder::Step::Previous);
+            stepper_->step(PictureFolder::Step::Previous);
             break;
         case Qt::Key_F5:
-            stepper_.step(PictureFolder::Step::Next);
+            stepper_->step(PictureFolder::Step::Next);
             break;
         case Qt::Key_F6:
             canvas_->clear();

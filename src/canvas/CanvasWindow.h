@@ -28,7 +28,8 @@ class CanvasWindow : public QWidget {
     Q_OBJECT
 
   public:
-    // `clicks` play on every key release when given.
+    // `canvas` has no picture yet: showPicture() gives it one and shows the
+    // window. `clicks` play on every key release when given.
     CanvasWindow(std::unique_ptr<Canvas> canvas, TypedTextLog& log, ClickSounds* clicks,
                  PictureDecoder& decoder);
     ~CanvasWindow() override;
@@ -39,8 +40,15 @@ class CanvasWindow : public QWidget {
     // pixel ratio, rounded, at least 1.
     static int letterScale();
 
-    // Shows the window over the whole primary screen.
-    void showOverScreen();
+    // Makes the window and the memory it is painted in, without showing it,
+    // and writes that memory once: done while the picture decodes, this
+    // spares the first paint the first use of the memory, which at 3840 x
+    // 2160 costs as much as the paint itself.
+    void prepare();
+    // Shows `picture`, the current one of the canvas's folder, over the
+    // whole primary screen; from now on the pictures beside the one shown
+    // are decoded ahead.
+    void showPicture(QImage picture);
 
     const Canvas& canvas() const { return *canvas_; }
 
@@ -59,6 +67,9 @@ class CanvasWindow : public QWidget {
     bool focusNextPrevChild(bool next) override;
 
   private:
+    // Over the whole primary screen: without a window manager
+    // showFullScreen() alone keeps the default size.
+    void placeOverScreen();
     void showStep(qsizetype index, const QImage& picture);
     // Composes the picture's new place once the keys that came with this
     // one are handled too.
@@ -72,6 +83,7 @@ class CanvasWindow : public QWidget {
     ClickSounds* clicks_;
     qreal ratio_;  // device pixels per logical pixel
     QTimer writeSoon_;
-    PictureStepper stepper_;
+    PictureDecoder& decoder_;
+    std::unique_ptr<PictureStepper> stepper_;  // once a picture is shown
     bool settleQueued_ = false;
 };

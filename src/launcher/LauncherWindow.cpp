@@ -29,6 +29,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/Files.h"
 #include "platform/MessageBoxes.h"
+#include "platform/Trace.h"
 #include "session/TypedTextLog.h"
 
 namespace {
@@ -225,6 +226,7 @@ void LauncherWindow::start() {
 }
 
 void LauncherWindow::openCanvas() {
+    traceMark("start");
     // One canvas at a time: the launcher stays out of reach (also for the
     // keyboard) from now until the canvas has closed.
     setEnabled(false);
@@ -242,11 +244,17 @@ void LauncherWindow::openCanvas() {
     }
     // A damaged set draws what it could read.
     letters_.read(*letterSet);
-    opening_->canvas = std::make_unique<Canvas>(
+    traceMark("letters read");
+    auto canvas = std::make_unique<Canvas>(
         CanvasWindow::screenSize(), letters_, log_, services_.messages,
         PictureFolder(settings_.pictureFile),
         centeredButton_->isChecked() ? Placement::Centered : Placement::Tiled,
         CanvasWindow::letterScale());
+    opening_->window = std::make_unique<CanvasWindow>(
+        std::move(canvas), log_, tinksBox_->checkState() != Qt::Unchecked ? &clicks_ : nullptr,
+        services_.decoder);
+    if (!opening_->picture) opening_->window->prepare();
+    traceMark("canvas made");
     finishOpening();
 }
 
@@ -263,32 +271,29 @@ void LauncherWindow::cancelOpening() {
 }
 
 void LauncherWindow::finishOpening() {
-    if (!opening_ || !opening_->canvas || !opening_->picture) return;
+    if (!opening_ || !opening_->window || !opening_->picture) return;
     const Picture picture = *opening_->picture;
-    std::unique_ptr<Canvas> canvas = std::move(opening_->canvas);
+    std::unique_ptr<CanvasWindow> window = std::move(opening_->window);
     opening_.reset();
     if (!picture.loaded()) {
         setEnabled(true);
         services_.messages.inform(refusalMessage(settings_.pictureFile, picture));
         return;
     }
-    canvas->showPicture(picture.image);
+    traceMark("picture at hand");
     // The canvas has the picture now; the launcher keeps none meanwhile.
     chosen_.decodeAhead({});
-    auto* window = new CanvasWindow(std::move(canvas), log_,
-                                    tinksBox_->checkState() != Qt::Unchecked ? &clicks_ : nullptr,
-                                    services_.decoder);
-    canvas_ = window;
+    canvas_ = window.release();
     // The picture shown last is the one remembered, and decoded ahead for
     // the next Start once the canvas has closed.
-    connect(window, &CanvasWindow::pictureChanged, this,
+    connect(canvas_, &CanvasWindow::pictureChanged, this,
             [this](const QString& path) { settings_.pictureFile = path; });
-    connect(window, &QObject::destroyed, this, [this] {
+    connect(canvas_, &QObject::destroyed, this, [this] {
         setEnabled(true);
         activateWindow();
         choose(settings_.pictureFile);
     });
-    window->showOverScreen();
+    canvas_->showPicture(picture.image);
 }
 
 void LauncherWindow::moveToClipboard() {

@@ -17,7 +17,6 @@ class QListWidget;
 class QMimeData;
 class QPushButton;
 class QRadioButton;
-class Canvas;
 class CanvasWindow;
 class Clipboard;
 class ClickSounds;
@@ -117,10 +116,10 @@ class LauncherWindow : public QWidget {
     LauncherServices services_;
     QPointer<CanvasWindow> canvas_;
     PictureCache chosen_;
-    // A Start under way: the canvas, built while the picture decodes, and
-    // the picture once it is decoded.
+    // A Start under way: the canvas's window, made while the picture
+    // decodes, and the picture once it is decoded.
     struct Opening {
-        std::unique_ptr<Canvas> canvas;
+        std::unique_ptr<CanvasWindow> window;
         std::optional<Picture> picture;
     };
     std::optional<Opening> opening_;

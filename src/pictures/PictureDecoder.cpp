@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/Trace.h"
+
 PictureDecoder::Ticket PictureDecoder::decode(const QString& path, qint64 budget) {
     waiting_.push_back({++lastTicket_, path, budget});
     beginNext();
@@ -45,6 +47,10 @@ ThreadedPictureDecoder::~ThreadedPictureDecoder() {
 }
 
 void ThreadedPictureDecoder::begin(const QString& path, qint64 budget) {
-    watcher_.setFuture(
-        QtConcurrent::run(&thread_, [path, budget] { return loadPicture(path, budget); }));
+    watcher_.setFuture(QtConcurrent::run(&thread_, [path, budget] {
+        traceMark("decode begins");
+        Picture picture = loadPicture(path, budget);
+        traceMark("decode ends");
+        return picture;
+    }));
 }

@@ -54,10 +54,11 @@ class WindowTest : public ::testing::Test {
     }
 
     CanvasWindow* openCanvas() {
-        auto canvas = std::make_unique<Canvas>(QSize(1024, 768), letters, log, messages,
-                                               PictureFolder(picture), Placement::Centered);
-        canvas->showPicture(loadPicture(picture).image);
-        canvasWindow = new CanvasWindow(std::move(canvas), log, &clicks, decoder);
+        canvasWindow =
+            new CanvasWindow(std::make_unique<Canvas>(QSize(1024, 768), letters, log, messages,
+                                                      PictureFolder(picture), Placement::Centered),
+                             log, &clicks, decoder);
+        canvasWindow->showPicture(loadPicture(picture).image);
         QObject::connect(canvasWindow, &CanvasWindow::pictureChanged,
                          [this](const QString& path) { shown << path; });
         return canvasWindow;
