@@ -207,8 +207,10 @@ class Program {
 class Breakdown {
   public:
     // A Start from `begin` (the click, or the Return in the dialog) until
-    // the probe saw the picture at `seen`.
+    // the probe saw the picture at `seen`. A program that marks nothing
+    // (one built before the marks) adds nothing.
     void add(const std::vector<Mark>& marks, Clock::time_point begin, Clock::time_point seen) {
+        if (marks.empty()) return;
         const auto at = [&marks](const char* what, double after) {
             for (const Mark& mark : marks)
                 if (mark.at >= after && mark.what == what) return mark.at;
