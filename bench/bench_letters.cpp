@@ -1,7 +1,8 @@
 // Loading letter sets from letters.zip as the launcher does
 // (LetterArchive::read, then LetterSet::read), against merely reading the
-// same file's bytes: a maximal set (95 characters x 1024 pixels) and a large
-// one as people draw them (the 95 and 450 further characters).
+// same file's bytes: a maximal set (95 characters x 1024 pixels), a large
+// one as people draw them (the 95 and 450 further characters) and the
+// largest set of the shipped letters.zip.
 #include <benchmark/benchmark.h>
 #include <zip.h>
 
@@ -76,35 +77,61 @@ QByteArray largeSetText() {
     return text;
 }
 
+void writePlain(const QString& path, const QByteArray& text) {
+    QFile plain(path);
+    if (!plain.open(QIODevice::WriteOnly) || plain.write(text) != text.size())
+        throw std::runtime_error("write");
+}
+
+// The largest member of the shipped letters.zip.
+QString largestMember(const LetterArchive& archive) {
+    int error = 0;
+    zip_t* zip = zip_open(QFile::encodeName(archive.path()).constData(), ZIP_RDONLY, &error);
+    if (zip == nullptr) throw std::runtime_error("no letters.zip in the program folder");
+    QString largest;
+    zip_uint64_t most = 0;
+    for (zip_int64_t i = 0; i < zip_get_num_entries(zip, 0); ++i) {
+        zip_stat_t stat;
+        if (zip_stat_index(zip, static_cast<zip_uint64_t>(i), 0, &stat) == 0 && stat.size > most) {
+            most = stat.size;
+            largest = QString::fromUtf8(stat.name);
+        }
+    }
+    zip_discard(zip);
+    return largest;
+}
+
 // One letter set, written plain and packed alone into an archive as the
-// shipped letters.zip is.
+// shipped letters.zip is, or the largest set of the shipped archive itself.
 struct Sample {
-    Sample(const QString& folder, const QString& name, QByteArray content, int glyphs,
-           int lastGlyphPixels)
-        : glyphs(glyphs),
-          lastGlyphPixels(static_cast<size_t>(lastGlyphPixels)),
-          member(name + QStringLiteral(".txt")),
+    Sample(const QString& folder, const QString& name, QByteArray content)
+        : member(name + QStringLiteral(".txt")),
           plainPath(QDir(folder).filePath(member)),
           text(std::move(content)),
           archive(QDir(folder).filePath(name + QStringLiteral(".zip"))) {
-        QFile plain(plainPath);
-        if (!plain.open(QIODevice::WriteOnly) || plain.write(text) != text.size())
-            throw std::runtime_error("write");
-        plain.close();
+        writePlain(plainPath, text);
         QString error;
         if (!packLetterSets(archive.path(), {plainPath}, &error))
             throw std::runtime_error(error.toStdString());
+        expected.read(text);
+    }
+    Sample(const QString& folder, const LetterArchive& shipped)
+        : member(largestMember(shipped)),
+          plainPath(QDir(folder).filePath(QStringLiteral("shipped.txt"))),
+          text(shipped.read(member).value_or(QByteArray())),
+          archive(shipped) {
+        writePlain(plainPath, text);
+        if (!expected.read(text).stopReason.isEmpty()) throw std::runtime_error("shipped set");
+        std::cout << "largest shipped set: " << member.toStdString() << ", " << text.size()
+                  << " bytes, " << expected.size() << " characters\n";
     }
     // Whether `letters` holds the whole set.
-    bool loaded(const LetterSet& letters) const {
-        return letters.size() == glyphs && letters.pixelsAt(glyphs - 1).size() == lastGlyphPixels;
-    }
-    int glyphs;
-    size_t lastGlyphPixels;
+    bool loaded(const LetterSet& letters) const { return letters.format() == expected.format(); }
     QString member;
     QString plainPath;
     QByteArray text;
     LetterArchive archive;
+    LetterSet expected;
 };
 
 // One folder for the whole run: the files, the archives and TEMP.
@@ -114,9 +141,9 @@ struct Fixture {
         qputenv("TEMP", QFile::encodeName(dir.filePath("temp")));
     }
     QTemporaryDir dir;
-    Sample maximal{dir.path(), QStringLiteral("Maximal"), maximalSetText(), LetterSet::kBaseSize,
-                   LetterSet::kMaxPixels};
-    Sample large{dir.path(), QStringLiteral("Large"), largeSetText(), 545, largeGlyphPixels(544)};
+    Sample maximal{dir.path(), QStringLiteral("Maximal"), maximalSetText()};
+    Sample large{dir.path(), QStringLiteral("Large"), largeSetText()};
+    Sample shipped{dir.path(), LetterArchive(QStringLiteral(PICTYPE_PROGRAM_DIR "/letters.zip"))};
     LetterSet letters;
 };
 
@@ -125,10 +152,11 @@ Fixture& fixture() {
     return instance;
 }
 
-// The set a benchmark reads: the maximal one, or the large one when its
-// argument is 1.
+// The set a benchmark reads: by its argument, 0 the maximal one, 1 the
+// large one, 2 the largest shipped one.
 const Sample& sampleOf(const benchmark::State& state) {
-    return state.range(0) == 0 ? fixture().maximal : fixture().large;
+    const Sample* samples[] = {&fixture().maximal, &fixture().large, &fixture().shipped};
+    return *samples[state.range(0)];
 }
 
 void BM_ReadFileBytes(benchmark::State& state) {
@@ -183,11 +211,19 @@ void BM_LoadLetterSetFromArchive(benchmark::State& state) {
     }
     if (!sample.loaded(letters)) state.SkipWithError("the set did not load completely");
     state.SetBytesProcessed(state.iterations() * sample.text.size());
+    state.SetLabel(QStringLiteral("%1, %2 MB")
+                       .arg(sample.member)
+                       .arg(static_cast<double>(sample.text.size()) / 1e6, 0, 'f', 1)
+                       .toStdString());
 }
 
-// Argument 0 reads the maximal set, 1 the large one.
 void sets(benchmark::internal::Benchmark* benchmark) {
-    benchmark->ArgName("large")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Repetitions(15);
+    benchmark->ArgName("set")
+        ->Arg(0)
+        ->Arg(1)
+        ->Arg(2)
+        ->Unit(benchmark::kMillisecond)
+        ->Repetitions(15);
 }
 BENCHMARK(BM_ReadFileBytes)->Apply(sets);
 BENCHMARK(BM_UnzipMemberBytes)->Apply(sets);

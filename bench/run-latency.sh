@@ -1,16 +1,20 @@
 #!/usr/bin/env bash
-# Runs the latency probe against the real program, each measurement under an
-# X server of its own: start to launcher and key to pixels on a 1920 x 1080
-# screen, Start to canvas and the canvas's memory on a 3840 x 2160 one, both
-# with a 24-megapixel photograph made for the run.
+# Runs the latency probe against the real program, each screen size under an
+# X server of its own (1920 x 1080, then 3840 x 2160): start to launcher,
+# Start to canvas with the picture chosen a second before and with it chosen
+# in Start's dialog, key to pixels, F5 after a pause and held down with keys
+# typed while pictures decode, the arrow keys pressed and held, and the
+# canvas's memory, with 24-megapixel photographs (bench/make-photos.sh).
 #
-#   bench/run-latency.sh BUILD_DIR OUT_FILE
+#   bench/run-latency.sh BUILD_DIR OUT_FILE [PHOTO_FOLDER]
 #
 # OUT_FILE gets one JSON object per line, as the probe prints them.
+# PHOTO_FOLDER holds the photographs, made there when it does not yet.
 set -euo pipefail
 
 build=$(cd "${1:?build folder}" && pwd)
 out=${2:?output file}
+here=$(cd "$(dirname "$0")" && pwd)
 probe=$build/bench/latency_probe
 [[ -x $probe ]] || { echo "run-latency: $probe was not built (Xlib and XTest needed)" >&2; exit 1; }
 for tool in Xvfb convert; do
@@ -28,20 +32,21 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A program folder and a home of the run's own: nothing reaches the user's.
+# A program folder and a home of the run's own: nothing reaches the user's,
+# and no settings of an earlier run choose a picture.
 cp -R "$build/program" "$work/program"
+rm -f "$work/program/pictype.ini" "$work/program"/~*
 export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime TEMP=$work/temp
 export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
+export XDG_STATE_HOME=$HOME/.local/state
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$TEMP" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
 chmod 700 "$XDG_RUNTIME_DIR"
 export SDL_AUDIODRIVER=dummy
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 
-# 6000 x 4000 with a photograph's smooth areas and grain; no black or white,
-# so the probe can tell it from the empty window and the bare screen.
-photo=$work/photo.jpg
-convert -size 6000x4000 gradient:'#3a6ea5-#d8a070' -attenuate 0.6 +noise Gaussian \
-  -quality 90 "$photo"
+photos=${3:-$work/photos}
+bash "$here/make-photos.sh" "$photos"
+photo=$photos/one/photo.jpg
 
 start_xvfb() {
   local fifo=$work/displayfd number
@@ -58,12 +63,19 @@ stop_xvfb() {
   xvfb_pid=
 }
 
+measure() { "$probe" "$1" "$work/program" "${@:2}" >>"$out"; }
+
 : >"$out"
 start_xvfb 1920x1080
-"$probe" launcher "$work/program" 15 >>"$out"
-"$probe" canvas "$work/program" "$photo" 3 200 >>"$out"
+measure launcher 15
+measure canvas "$photo" 3 200
+measure chosen "$photo" 3
+measure folder "$photos/five/a.jpg" 5
+measure pan "$photo" 30
 stop_xvfb
 
 start_xvfb 3840x2160
-"$probe" canvas "$work/program" "$photo" 3 0 >>"$out"
+measure canvas "$photo" 3 0
+measure chosen "$photo" 3
+measure pan "$photo" 30
 stop_xvfb

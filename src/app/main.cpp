@@ -6,6 +6,7 @@
 #include "app/PictypeApplication.h"
 #include "launcher/LauncherWindow.h"
 #include "letters/LetterArchive.h"
+#include "pictures/PictureDecoder.h"
 #include "pictures/PictureFolder.h"
 #include "platform/Clipboard.h"
 #include "platform/Clock.h"
@@ -72,9 +73,10 @@ int main(int argc, char** argv) {
     QtClipboard clipboard;
     DesktopDocumentOpener documents;
     QtInputGrab inputGrab;
-    LauncherWindow launcher(folder, storage.settingsFile, settings, preferences, archive,
-                            listing.names, log, clicks,
-                            {messages, fileDialogs, clipboard, documents, clock, inputGrab});
+    ThreadedPictureDecoder decoder;
+    LauncherWindow launcher(
+        folder, storage.settingsFile, settings, preferences, archive, listing.names, log, clicks,
+        {messages, fileDialogs, clipboard, documents, clock, inputGrab, decoder});
     // The program ends with the launcher.
     app.setQuitOnLastWindowClosed(false);
     QObject::connect(&launcher, &LauncherWindow::closed, &app,

@@ -5,20 +5,27 @@
 
 #include "canvas/ImageOps.h"
 #include "letters/LetterSet.h"
-#include "pictures/PictureLoader.h"
 #include "platform/MessageBoxes.h"
 #include "session/TypedTextLog.h"
 
 Canvas::Canvas(QSize screen, const LetterSet& letters, TypedTextLog& log, MessageBoxes& messages,
-               PictureFolder pictures, QImage picture, Placement placement, int scale)
+               PictureFolder pictures, Placement placement, int scale)
     : letters_(letters),
       log_(log),
       messages_(messages),
       pictures_(std::move(pictures)),
-      picture_(std::move(picture)),
       placement_(placement),
+      scale_(scale),
+      screen_(screen, QImage::Format_RGB32),
+      background_(screen, QImage::Format_RGB32),
       layout_(screen, kCell * scale) {
-    fitScreen(screen, scale);
+    // Both buffers are written here, which the launcher does while the
+    // picture decodes, rather than at the picture's first composition or the
+    // first key's first use of the screen image.
+    background_.fill(kWindowColor);
+    screen_.fill(kWindowColor);
+    timeFont_.setPointSizeF(13.5 * scale);
+    clear();
 }
 
 void Canvas::fitScreen(QSize screen, int scale) {
@@ -33,11 +40,54 @@ void Canvas::fitScreen(QSize screen, int scale) {
     clear();
 }
 
+void Canvas::showPicture(QImage picture) {
+    const QPoint middle = middleOffset(picture.size(), screen_.size());
+    show(std::move(picture), middle);
+}
+
+void Canvas::stepTo(qsizetype index, QImage picture) {
+    const QPoint middle = middleOffset(picture.size(), screen_.size());
+    show(std::move(picture), pictures_.moveTo(index, offset_).value_or(middle));
+}
+
+void Canvas::show(QImage picture, QPoint offset) {
+    picture_ = std::move(picture);
+    offset_ = offset;
+    // Nothing of the picture before may show around a smaller one; a
+    // picture that covers the screen leaves nothing of it.
+    const bool covers = placement_ == Placement::Tiled ? !picture_.isNull() : pictureCoversScreen();
+    if (!covers) background_.fill(kWindowColor);
+    clear();
+}
+
+// Then the moves keep it so: its offsets stay within it.
+bool Canvas::pictureCoversScreen() const {
+    return placement_ == Placement::Centered && picture_.width() >= screen_.width() &&
+           picture_.height() >= screen_.height();
+}
+
+QImage Canvas::image() const {
+    if (current_ == Current::Screen) return screen_;
+    if (current_ == Current::Background) return background_;
+    // The part of the picture on the screen, not copied.
+    return QImage(picture_.constScanLine(offset_.y()) + offset_.x() * qsizetype(sizeof(QRgb)),
+                  screen_.width(), screen_.height(), picture_.bytesPerLine(), QImage::Format_RGB32);
+}
+
+QImage& Canvas::screen() {
+    if (current_ == Current::Picture) composeBackground(background_, picture_, placement_, offset_);
+    if (current_ != Current::Screen)
+        copyPixels(screen_, QPoint(0, 0), background_, background_.rect());
+    current_ = Current::Screen;
+    return screen_;
+}
+
 QString Canvas::picturePath() const {
     return pictures_.isEmpty() ? QString() : pictures_.path(pictures_.currentIndex());
 }
 
 void Canvas::typeText(const QString& text) {
+    settle();
     // Composed first: an "e" followed by a combining accent is one "é".
     const QString composed = text.normalized(QString::NormalizationForm_C);
     for (const char32_t character : composed.toUcs4()) typeCharacter(character);
@@ -54,6 +104,7 @@ void Canvas::typeCharacter(char32_t character) {
 }
 
 void Canvas::newLine() {
+    settle();
     eraseCursorMark();
     // The line end takes a cell like a space.
     drawGlyph(*letters_.glyph(U' '));
@@ -84,6 +135,7 @@ void Canvas::writeText() {
 }
 
 void Canvas::backspace() {
+    settle();
     eraseCursorMark();
     log_.eraseLast();
     layout_.stepBack();
@@ -92,14 +144,21 @@ void Canvas::backspace() {
 }
 
 void Canvas::clear() {
-    composeBackground(background_, picture_, placement_, offset_);
-    changes_ += copyPixels(screen_, QPoint(0, 0), background_, background_.rect());
+    composeDue_ = false;
+    if (pictureCoversScreen()) {
+        current_ = Current::Picture;
+    } else {
+        composeBackground(background_, picture_, placement_, offset_);
+        current_ = Current::Background;
+    }
+    changes_ += background_.rect();
     timePosition_ = QPoint(0, 0);
     layout_.clear();
 }
 
 void Canvas::showTime(const QString& text) {
-    changes_ += drawTextLine(screen_, timePosition_, text, timeFont_, QColor(kTimeColor));
+    settle();
+    changes_ += drawTextLine(screen(), timePosition_, text, timeFont_, QColor(kTimeColor));
     timePosition_ = QPoint(0, timePosition_.y() + QFontMetrics(timeFont_, &screen_).height());
 }
 
@@ -108,27 +167,13 @@ void Canvas::pan(PanDirection direction, int step) {
         pannedOffset(offset_, direction, step, picture_.size(), screen_.size());
     if (!offset) return;
     offset_ = *offset;
-    clear();
+    timePosition_ = QPoint(0, 0);
+    layout_.clear();
+    composeDue_ = true;
 }
 
-bool Canvas::stepPicture(PictureFolder::Step step) {
-    if (pictures_.isEmpty()) return false;
-    qsizetype index = pictures_.currentIndex();
-    // Once round the folder at most, ending at the picture being left,
-    // which is loaded afresh.
-    for (qsizetype tried = 0; tried < pictures_.size(); ++tried) {
-        index = pictures_.neighbour(index, step);
-        Picture picture = loadPicture(pictures_.path(index));
-        if (!picture.loaded()) continue;
-        offset_ = pictures_.moveTo(index, offset_)
-                      .value_or(middleOffset(picture.image.size(), screen_.size()));
-        picture_ = std::move(picture.image);
-        // Nothing of the picture before shows around a smaller one.
-        background_.fill(kWindowColor);
-        clear();
-        return true;
-    }
-    return false;
+void Canvas::settle() {
+    if (composeDue_) clear();
 }
 
 void Canvas::drawGlyph(GlyphPixels glyph) {
@@ -139,7 +184,7 @@ void Canvas::drawGlyph(GlyphPixels glyph) {
     const QPoint pen = layout_.pen();
     const int width = screen_.width();
     const int height = screen_.height();
-    auto* bits = reinterpret_cast<QRgb*>(screen_.bits());
+    auto* bits = reinterpret_cast<QRgb*>(screen().bits());
     const qsizetype stride = screen_.bytesPerLine() / qsizetype(sizeof(QRgb));
     int left = INT_MAX, top = INT_MAX, right = INT_MIN, bottom = INT_MIN;
     for (const GlyphPixel& pixel : glyph) {
@@ -157,12 +202,13 @@ void Canvas::drawGlyph(GlyphPixels glyph) {
 
 void Canvas::drawScaledGlyph(GlyphPixels glyph) {
     const QPoint pen = layout_.pen();
+    QImage& target = screen();
     QRect touched;
     for (const GlyphPixel& pixel : glyph) {
         const QRect block =
-            QRect(pen + QPoint(pixel.x, pixel.y) * scale_, QSize(scale_, scale_)) & screen_.rect();
+            QRect(pen + QPoint(pixel.x, pixel.y) * scale_, QSize(scale_, scale_)) & target.rect();
         for (int y = block.top(); y <= block.bottom(); ++y) {
-            auto* line = reinterpret_cast<QRgb*>(screen_.scanLine(y));
+            auto* line = reinterpret_cast<QRgb*>(target.scanLine(y));
             std::fill(line + block.left(), line + block.right() + 1, pixel.color);
         }
         touched |= block;
@@ -172,7 +218,7 @@ void Canvas::drawScaledGlyph(GlyphPixels glyph) {
 
 void Canvas::eraseCell() {
     const QRect here(layout_.pen(), cell());
-    changes_ += copyPixels(screen_, here.topLeft(), background_, here);
+    changes_ += copyPixels(screen(), here.topLeft(), background_, here);
 }
 
 // A bar along the bottom row of the pen's cell, one letter pixel shorter
@@ -185,10 +231,10 @@ QRect Canvas::cursorMark() const {
 
 void Canvas::drawCursorMark() {
     const QRect mark = cursorMark();
-    changes_ += copyInvertedPixels(screen_, mark.topLeft(), background_, mark);
+    changes_ += copyInvertedPixels(screen(), mark.topLeft(), background_, mark);
 }
 
 void Canvas::eraseCursorMark() {
     const QRect mark = cursorMark();
-    changes_ += copyPixels(screen_, mark.topLeft(), background_, mark);
+    changes_ += copyPixels(screen(), mark.topLeft(), background_, mark);
 }

@@ -21,26 +21,40 @@ class TypedTextLog;
 // The background (the picture, centred or tiled) is composed into a buffer
 // of its own, and the screen image is that buffer with the letters, the
 // cursor mark and the time lines drawn over it; erasing copies the clean
-// background back. Composing the background again clears the text.
+// background back. Composing the background again clears the text. Until
+// something is drawn again, the background is the screen image, and a
+// centred picture that covers the screen is the background: each is written
+// only when something is drawn, so that a picture moved or shown anew is
+// copied once, by the window's paint.
 class Canvas {
   public:
     static constexpr QRgb kWindowColor = qRgb(0, 0, 0);
     static constexpr QRgb kTimeColor = qRgb(255, 255, 0);
     static constexpr QSize kCell = QSize(32, 32);
 
-    // A canvas of `screen` device pixels showing `picture`, the current one
-    // of `pictures`, composed and without text; a larger picture centred
-    // shows its middle. Each pixel of a letter is a block of `scale` x
-    // `scale` device pixels, so that letters keep their size on screens of
-    // more device pixels per logical pixel; pictures keep one pixel for each.
+    // A canvas of `screen` device pixels without text, black until
+    // showPicture() gives it the picture of `pictures` that is current. Each
+    // pixel of a letter is a block of `scale` x `scale` device pixels, so
+    // that letters keep their size on screens of more device pixels per
+    // logical pixel; pictures keep one pixel for each.
     Canvas(QSize screen, const LetterSet& letters, TypedTextLog& log, MessageBoxes& messages,
-           PictureFolder pictures, QImage picture, Placement placement, int scale = 1);
+           PictureFolder pictures, Placement placement, int scale = 1);
 
     // Fits the canvas to another screen, as a new canvas there would be:
     // the picture at its middle, without text. The typed text stays typed.
     void fitScreen(QSize screen, int scale);
 
-    const QImage& image() const { return screen_; }
+    // Shows the current picture of the folder, composed; a larger picture
+    // centred shows its middle.
+    void showPicture(QImage picture);
+    // Shows the picture at `index` of the folder, as F4 or F5 led to it: at
+    // the place it was left at, else its middle. The place of the picture
+    // left is remembered.
+    void stepTo(qsizetype index, QImage picture);
+
+    QImage image() const;
+    const QImage& picture() const { return picture_; }
+    const PictureFolder& pictures() const { return pictures_; }
     // The part of the image changed since the last call.
     QRegion takeChanges() { return std::exchange(changes_, QRegion()); }
 
@@ -49,7 +63,6 @@ class Canvas {
     QSize cell() const { return layout_.cell(); }
     int scale() const { return scale_; }
     QPoint pictureOffset() const { return offset_; }
-    const QImage& picture() const { return picture_; }
     Placement placement() const { return placement_; }
     // The picture shown; empty when there is none.
     QString picturePath() const;
@@ -68,12 +81,18 @@ class Canvas {
     // The command keys and the mouse.
     void clear();
     void showTime(const QString& text);
+    // Moves the picture. The text is gone at once; the screen shows the
+    // picture's new place at the next settle(), or before anything else is
+    // drawn, so that the moves of many keys are composed once.
     void pan(PanDirection direction, int step);
-    // Shows the next or previous picture of the folder that loads, passing
-    // over those that do not. False when none loads.
-    bool stepPicture(PictureFolder::Step step);
+    // Composes what the moves since the last composition left to compose.
+    void settle();
 
   private:
+    void show(QImage picture, QPoint offset);
+    bool pictureCoversScreen() const;
+    // The screen image, to draw in.
+    QImage& screen();
     void typeCharacter(char32_t character);
     void placed(bool pageFull);
     void drawGlyph(GlyphPixels glyph);
@@ -97,5 +116,10 @@ class Canvas {
     QFont timeFont_;
     QPoint timePosition_;
     QRegion changes_;
+    bool composeDue_ = false;
+    // What image() shows: the picture's part on the screen, the background
+    // composed of it, or the screen image; those after it are not written yet.
+    enum class Current { Picture, Background, Screen };
+    Current current_ = Current::Screen;
     bool writeFailureTold_ = false;
 };

@@ -1,5 +1,6 @@
 #include "canvas/CanvasWindow.h"
 
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
@@ -16,6 +17,7 @@
 #include "canvas/Screens.h"
 #include "canvas/TimeText.h"
 #include "platform/InputGrab.h"
+#include "platform/Trace.h"
 #include "session/TypedTextLog.h"
 #include "sound/ClickSounds.h"
 
@@ -30,12 +32,13 @@ int panStep(Qt::KeyboardModifiers modifiers) {
 }  // namespace
 
 CanvasWindow::CanvasWindow(std::unique_ptr<Canvas> canvas, TypedTextLog& log, ClickSounds* clicks,
-                           std::optional<CanvasLock> lock)
+                           PictureDecoder& decoder, std::optional<CanvasLock> lock)
     : ScreenWindow(nullptr, {}),
       canvas_(std::move(canvas)),
       log_(log),
       clicks_(clicks),
-      lock_(lock) {
+      lock_(lock),
+      decoder_(decoder) {
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_InputMethodEnabled);
     setFocusPolicy(Qt::StrongFocus);
@@ -55,11 +58,28 @@ CanvasWindow::CanvasWindow(std::unique_ptr<Canvas> canvas, TypedTextLog& log, Cl
 
 CanvasWindow::~CanvasWindow() = default;
 
-void CanvasWindow::showOverScreens(const QRect& launcher) {
+void CanvasWindow::prepare(const QRect& launcher) {
+    launcher_ = launcher;
+    typing_ = typingScreen(launcher);
+    if (typing_ != nullptr) setGeometry(typing_->geometry());
+    create();
+    QBackingStore* store = backingStore();
+    store->resize(size());
+    store->beginPaint(rect());
+    QPainter(store->paintDevice()).fillRect(rect(), QColor(Canvas::kWindowColor));
+    store->endPaint();
+}
+
+void CanvasWindow::showPicture(QImage picture, const QRect& launcher) {
+    canvas_->showPicture(std::move(picture));
+    traceMark("picture composed");
+    stepper_ = std::make_unique<PictureStepper>(canvas_->pictures(), canvas_->picture(), decoder_);
+    connect(stepper_.get(), &PictureStepper::arrived, this, &CanvasWindow::showStep);
     launcher_ = launcher;
     coverScreens();
     connect(qApp, &QGuiApplication::screenAdded, this, &CanvasWindow::coverScreens);
     connect(qApp, &QGuiApplication::screenRemoved, this, &CanvasWindow::coverScreens);
+    traceMark("window shown");
 }
 
 void CanvasWindow::coverScreens() {
@@ -117,6 +137,7 @@ void CanvasWindow::paintEvent(QPaintEvent* event) {
         copyInvertedPixels(inverse, QPoint(0, 0), canvas_->image(), mark);
         painter.drawImage(logicalRect(mark), inverse);
     }
+    traceMark("painted");
 }
 
 void CanvasWindow::closeEvent(QCloseEvent* event) {
@@ -147,25 +168,29 @@ void CanvasWindow::keyPressEvent(QKeyEvent* event) {
             canvas_->showTime(timeOfDayText(QTime::currentTime(), QLocale::system()));
             break;
         case Qt::Key_F4:
-            stepPicture(PictureFolder::Step::Previous);
+            stepper_->step(PictureFolder::Step::Previous);
             break;
         case Qt::Key_F5:
-            stepPicture(PictureFolder::Step::Next);
+            stepper_->step(PictureFolder::Step::Next);
             break;
         case Qt::Key_F6:
             canvas_->clear();
             break;
         case Qt::Key_Up:
             canvas_->pan(PanDirection::Up, step);
+            settleSoon();
             break;
         case Qt::Key_Down:
             canvas_->pan(PanDirection::Down, step);
+            settleSoon();
             break;
         case Qt::Key_Left:
             canvas_->pan(PanDirection::Left, step);
+            settleSoon();
             break;
         case Qt::Key_Right:
             canvas_->pan(PanDirection::Right, step);
+            settleSoon();
             break;
         case Qt::Key_Return:
         case Qt::Key_Enter:
@@ -211,11 +236,25 @@ QRect CanvasWindow::holdMark() const {
     return mark;
 }
 
-void CanvasWindow::stepPicture(PictureFolder::Step step) {
-    if (!canvas_->stepPicture(step)) return;
+void CanvasWindow::showStep(qsizetype index, const QImage& picture) {
+    canvas_->stepTo(index, picture);
     for (BackgroundWindow* window : backgrounds_)
         window->compose(canvas_->picture(), canvas_->placement());
+    afterInput();
     emit pictureChanged(canvas_->picturePath());
+}
+
+void CanvasWindow::settleSoon() {
+    if (std::exchange(settleQueued_, true)) return;
+    // Posted: key events already waiting are handled before it.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            settleQueued_ = false;
+            canvas_->settle();
+            afterInput();
+        },
+        Qt::QueuedConnection);
 }
 
 void CanvasWindow::keyReleaseEvent(QKeyEvent* event) {

@@ -10,11 +10,13 @@
 #include "canvas/Canvas.h"
 #include "canvas/EscapeHold.h"
 #include "canvas/ScreenWindow.h"
+#include "pictures/PictureStepper.h"
 
 class BackgroundWindow;
 class ClickSounds;
 class Clock;
 class InputGrab;
+class PictureDecoder;
 
 // What a locked canvas needs: the clock that times Esc held down, and the
 // desktop's grab of the keyboard and the pointer.
@@ -35,6 +37,11 @@ struct CanvasLock {
 // F6. What is typed is written out within a second, and when the window
 // closes.
 //
+// The pictures beside the one shown are decoded ahead by `decoder`, and the
+// picture F4 or F5 leads to shows when it is decoded, while typing goes on.
+// Arrow keys that come faster than the screen can follow move the picture
+// together, composed once.
+//
 // Locked, the window holds the keyboard and the pointer where the desktop
 // allows it, so that the desktop's shortcuts do not act; it leaves only
 // when Esc has been held down for three seconds, with a mark along the
@@ -44,16 +51,25 @@ class CanvasWindow : public ScreenWindow {
     Q_OBJECT
 
   public:
-    // `clicks` play on every key release when given; `lock` locks the canvas.
+    // `canvas` has no picture yet: showPicture() gives it one and shows the
+    // window. `clicks` play on every key release when given; `lock` locks
+    // the canvas.
     CanvasWindow(std::unique_ptr<Canvas> canvas, TypedTextLog& log, ClickSounds* clicks,
-                 std::optional<CanvasLock> lock = std::nullopt);
+                 PictureDecoder& decoder, std::optional<CanvasLock> lock = std::nullopt);
     ~CanvasWindow() override;
 
-    // Shows the window over every screen: typing on the one that holds most
-    // of `launcher` (the launcher window's geometry), the picture alone on
-    // each other one. Screens that come or go while it is up are covered
-    // afresh; typing moves only when its screen goes.
-    void showOverScreens(const QRect& launcher);
+    // Makes the window over the screen that holds most of `launcher` (the
+    // launcher window's geometry) and the memory it is painted in, without
+    // showing it, and writes that memory once: done while the picture
+    // decodes, this spares the first paint the first use of the memory,
+    // which at 3840 x 2160 costs as much as the paint itself.
+    void prepare(const QRect& launcher);
+    // Shows `picture`, the current one of the canvas's folder, over every
+    // screen: typing on the one that holds most of `launcher`, the picture
+    // alone on each other one. Screens that come or go while it is up are
+    // covered afresh; typing moves only when its screen goes. From now on
+    // the pictures beside the one shown are decoded ahead.
+    void showPicture(QImage picture, const QRect& launcher);
 
     const Canvas& canvas() const { return *canvas_; }
     // The windows over the screens it does not type on.
@@ -77,7 +93,10 @@ class CanvasWindow : public ScreenWindow {
   private:
     // Places the window and the backgrounds over the screens there are now.
     void coverScreens();
-    void stepPicture(PictureFolder::Step step);
+    void showStep(qsizetype index, const QImage& picture);
+    // Composes the picture's new place once the keys that came with this
+    // one are handled too.
+    void settleSoon();
     void clearText();
     // Esc on a locked canvas: held long enough, it leaves.
     void holdEscape(const QKeyEvent& press);
@@ -102,4 +121,7 @@ class CanvasWindow : public ScreenWindow {
     QTimer writeSoon_;
     QTimer holdTicks_;
     QTimer grabRetry_;
+    PictureDecoder& decoder_;
+    std::unique_ptr<PictureStepper> stepper_;  // once a picture is shown
+    bool settleQueued_ = false;
 };

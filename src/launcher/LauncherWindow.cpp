@@ -30,6 +30,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/Files.h"
 #include "platform/MessageBoxes.h"
+#include "platform/Trace.h"
 #include "session/TypedTextLog.h"
 
 namespace {
@@ -94,10 +95,16 @@ LauncherWindow::LauncherWindow(QString programFolder, QString settingsFile, Sett
       archive_(std::move(archive)),
       log_(log),
       clicks_(clicks),
-      services_(services) {
+      services_(services),
+      chosen_(services.decoder) {
     buildControls();
     applySettings(letterSets);
+    connect(&chosen_, &PictureCache::ready, this,
+            [this](const QString&, const Picture& picture) { pictureReady(picture); });
+    choose(settings_.pictureFile);
 }
+
+LauncherWindow::~LauncherWindow() = default;
 
 void LauncherWindow::buildControls() {
     namespace L = LauncherLayout;
@@ -192,10 +199,15 @@ QString LauncherWindow::askForPicture() {
     return services_.fileDialogs.openFile(pictureFilter(), folder);
 }
 
+void LauncherWindow::choose(const QString& path) {
+    settings_.pictureFile = path;
+    chosen_.decodeAhead(path.isEmpty() ? QStringList() : QStringList(path));
+}
+
 void LauncherWindow::choosePicture() {
     // Cancelled, the picture chosen before stays.
     const QString chosen = askForPicture();
-    if (!chosen.isEmpty()) settings_.pictureFile = chosen;
+    if (!chosen.isEmpty()) choose(chosen);
     showPictureChoice();
 }
 
@@ -209,7 +221,7 @@ void LauncherWindow::dropPicture(const QMimeData* data) {
     const QString first = openablePath(
         QByteArray::fromPercentEncoding(data->urls().first().path(QUrl::FullyEncoded).toLatin1()));
     if (!isPictureFile(first)) return;
-    settings_.pictureFile = first;
+    choose(first);
     showPath(first);
 }
 
@@ -223,52 +235,88 @@ void LauncherWindow::start() {
     moveButton_->setEnabled(true);
     settings_.letterSetName = letterSet->text();
     // No picture yet: ask for one. Without one the canvas shows no picture.
-    if (settings_.pictureFile.isEmpty()) settings_.pictureFile = askForPicture();
+    if (settings_.pictureFile.isEmpty()) choose(askForPicture());
     picturePath_->clear();
     picturePath_->setToolTip(QString());
     openCanvas();
 }
 
 void LauncherWindow::openCanvas() {
+    traceMark("start");
+    // One canvas at a time: the launcher stays out of reach (also for the
+    // keyboard) from now until the canvas has closed.
+    setEnabled(false);
+    opening_.emplace();
+    // Asked for first, so that the picture decodes while the letters load.
+    if (settings_.pictureFile.isEmpty())
+        opening_->picture = Picture();
+    else
+        chosen_.want(settings_.pictureFile);
     const std::optional<QByteArray> letterSet = archive_.read(settings_.letterSetName);
     if (!letterSet) {
+        cancelOpening();
         services_.messages.inform(QStringLiteral("Could not unzip ") + archive_.path());
         return;
     }
     // A damaged set draws what it could read.
     letters_.read(*letterSet);
-    Picture picture = loadPicture(settings_.pictureFile);
-    if (!picture.loaded()) {
-        services_.messages.inform(refusalMessage(settings_.pictureFile, picture));
-        return;
-    }
+    traceMark("letters read");
     // The canvas types on the launcher's screen.
     const QRect launcher = frameGeometry();
     const QScreen* screen = typingScreen(launcher);
     auto canvas = std::make_unique<Canvas>(
         screen != nullptr ? deviceSize(*screen) : QSize(), letters_, log_, services_.messages,
-        PictureFolder(settings_.pictureFile), std::move(picture.image),
+        PictureFolder(settings_.pictureFile),
         centeredButton_->isChecked() ? Placement::Centered : Placement::Tiled,
         screen != nullptr ? letterScale(*screen) : 1);
     const std::optional<CanvasLock> lock =
         lockBox_->isChecked()
             ? std::optional<CanvasLock>(CanvasLock{services_.clock, services_.inputGrab})
             : std::nullopt;
-    auto* window =
-        new CanvasWindow(std::move(canvas), log_,
-                         tinksBox_->checkState() != Qt::Unchecked ? &clicks_ : nullptr, lock);
-    canvas_ = window;
-    // The picture shown last is the one remembered.
-    connect(window, &CanvasWindow::pictureChanged, this,
+    opening_->window = std::make_unique<CanvasWindow>(
+        std::move(canvas), log_, tinksBox_->checkState() != Qt::Unchecked ? &clicks_ : nullptr,
+        services_.decoder, lock);
+    if (!opening_->picture) opening_->window->prepare(launcher);
+    traceMark("canvas made");
+    finishOpening();
+}
+
+void LauncherWindow::pictureReady(const Picture& picture) {
+    // Wanted only while a Start is under way, for the picture chosen.
+    opening_->picture = picture;
+    finishOpening();
+}
+
+void LauncherWindow::cancelOpening() {
+    opening_.reset();
+    chosen_.stopWanting();
+    setEnabled(true);
+}
+
+void LauncherWindow::finishOpening() {
+    if (!opening_ || !opening_->window || !opening_->picture) return;
+    const Picture picture = *opening_->picture;
+    std::unique_ptr<CanvasWindow> window = std::move(opening_->window);
+    opening_.reset();
+    if (!picture.loaded()) {
+        setEnabled(true);
+        services_.messages.inform(refusalMessage(settings_.pictureFile, picture));
+        return;
+    }
+    traceMark("picture at hand");
+    // The canvas has the picture now; the launcher keeps none meanwhile.
+    chosen_.decodeAhead({});
+    canvas_ = window.release();
+    // The picture shown last is the one remembered, and decoded ahead for
+    // the next Start once the canvas has closed.
+    connect(canvas_, &CanvasWindow::pictureChanged, this,
             [this](const QString& path) { settings_.pictureFile = path; });
-    // One canvas at a time: the launcher stays out of reach (also for the
-    // keyboard) until the canvas has closed.
-    setEnabled(false);
-    connect(window, &QObject::destroyed, this, [this] {
+    connect(canvas_, &QObject::destroyed, this, [this] {
         setEnabled(true);
         activateWindow();
+        choose(settings_.pictureFile);
     });
-    window->showOverScreens(launcher);
+    canvas_->showPicture(picture.image, frameGeometry());
 }
 
 void LauncherWindow::moveToClipboard() {
@@ -375,12 +423,15 @@ std::optional<QString> LauncherWindow::saveSettings() {
 
 void LauncherWindow::endSession() {
     ending_ = true;
+    if (opening_) cancelOpening();
     if (canvas_) canvas_->close();
     saveSettings();
 }
 
 void LauncherWindow::closeEvent(QCloseEvent* event) {
-    // The canvas goes first, as with Esc, so that its text is in the file.
+    // A Start under way is given up; the canvas goes first, as with Esc, so
+    // that its text is in the file.
+    if (opening_) cancelOpening();
     if (canvas_) canvas_->close();
     if (!ending_ && !settleTypedText()) {
         event->ignore();

@@ -3,10 +3,12 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <memory>
 #include <optional>
 
 #include "letters/LetterArchive.h"
 #include "letters/LetterSet.h"
+#include "pictures/PictureCache.h"
 #include "session/Preferences.h"
 #include "session/Settings.h"
 
@@ -26,7 +28,8 @@ class InputGrab;
 class MessageBoxes;
 class TypedTextLog;
 
-// The desktop services the launcher uses.
+// The desktop services the launcher uses, and the decoder of the pictures
+// of the launcher and its canvas.
 struct LauncherServices {
     MessageBoxes& messages;
     FileDialogs& fileDialogs;
@@ -34,15 +37,18 @@ struct LauncherServices {
     DocumentOpener& documents;
     Clock& clock;
     InputGrab& inputGrab;
+    PictureDecoder& decoder;
 };
 
 // The launcher window: picks the letter set, the picture, centred or tiled
 // drawing and the key clicks ("Tinks"), opens the canvas with Start, hands
 // the typed text to the clipboard, and keeps or discards it when it closes.
-// Lock locks the canvas for small hands. Its controls carry object names
-// for tests: start, picture, tinks, lock, moveToClipboard,
-// appendToClipboard, centered, tiled, letterSets, picturePath, keyHelp,
-// help.
+// Lock locks the canvas for small hands. The picture chosen is decoded
+// ahead as soon as it is chosen, so that Start shows it at once; Start waits
+// for a decode under way with the launcher disabled, reading the letter set
+// meanwhile. Its controls carry object names for tests: start, picture,
+// tinks, lock, moveToClipboard, appendToClipboard, centered, tiled,
+// letterSets, picturePath, keyHelp, help.
 class LauncherWindow : public QWidget {
     Q_OBJECT
 
@@ -52,6 +58,7 @@ class LauncherWindow : public QWidget {
     LauncherWindow(QString programFolder, QString settingsFile, Settings settings,
                    Preferences preferences, LetterArchive archive, const QStringList& letterSets,
                    TypedTextLog& log, ClickSounds& clicks, LauncherServices services);
+    ~LauncherWindow() override;
 
     const Settings& settings() const { return settings_; }
 
@@ -88,7 +95,13 @@ class LauncherWindow : public QWidget {
     void showKeyHelp();
     void showPath(const QString& path);
     QString askForPicture();
+    // Makes `path` the picture chosen and has it decoded ahead.
+    void choose(const QString& path);
     void openCanvas();
+    void pictureReady(const Picture& picture);
+    // Shows the canvas once both the letters and the picture are ready.
+    void finishOpening();
+    void cancelOpening();
     // What becomes of the typed text at the close; false when the launcher
     // must stay open.
     bool settleTypedText();
@@ -112,6 +125,14 @@ class LauncherWindow : public QWidget {
     ClickSounds& clicks_;
     LauncherServices services_;
     QPointer<CanvasWindow> canvas_;
+    PictureCache chosen_;
+    // A Start under way: the canvas's window, made while the picture
+    // decodes, and the picture once it is decoded.
+    struct Opening {
+        std::unique_ptr<CanvasWindow> window;
+        std::optional<Picture> picture;
+    };
+    std::optional<Opening> opening_;
     QString saveFolder_;
     bool ending_ = false;
 

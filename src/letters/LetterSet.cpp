@@ -112,10 +112,15 @@ LetterSetReading LetterSet::read(const QByteArray& data) {
         entries.push_back({character, static_cast<uint32_t>(pixels.size()), 0});
         Entry& entry = entries.back();
         for (int k = 0; k < count; ++k) {
-            const int16_t x = reader.readInt16();
-            if (k == kMaxPixels) throw FieldError("more than 1024 pixels in one character");
-            const int16_t y = reader.readInt16();
-            pixels.push_back({x, y, colorFromStored(reader.readInt32())});
+            int16_t x = 0, y = 0;
+            int32_t colour = 0;
+            if (k == kMaxPixels || !reader.readPixelFields(x, y, colour)) {
+                x = reader.readInt16();
+                if (k == kMaxPixels) throw FieldError("more than 1024 pixels in one character");
+                y = reader.readInt16();
+                colour = reader.readInt32();
+            }
+            pixels.push_back({x, y, colorFromStored(colour)});
             ++entry.count;
         }
     };

@@ -2,17 +2,23 @@
 
 #include <QImageReader>
 
-Picture loadPicture(const QString& path) {
+Picture loadPicture(const QString& path, qint64 budget) {
     if (path.isEmpty()) return {};
     // Qt's own limit is process-wide and far below a large photograph; ours
-    // is enforced below from the header, so only make room for it here.
-    QImageReader::setAllocationLimit(static_cast<int>(kPictureByteLimit / (1024 * 1024)));
+    // is enforced below from the header, so only make room for it here,
+    // once, before the first picture of any thread is read.
+    static const bool roomMade = [] {
+        QImageReader::setAllocationLimit(static_cast<int>(kPictureByteLimit / (1024 * 1024)));
+        return true;
+    }();
+    Q_UNUSED(roomMade);
     QImageReader reader(path);
     reader.setAutoTransform(true);
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty()) return {Picture::Status::NotAPicture, {}, {}};
-    if (static_cast<qint64>(size.width()) * size.height() * 4 > kPictureByteLimit)
-        return {Picture::Status::TooLarge, {}, size};
+    const qint64 bytes = static_cast<qint64>(size.width()) * size.height() * 4;
+    if (bytes > kPictureByteLimit) return {Picture::Status::TooLarge, {}, size};
+    if (bytes > budget) return {Picture::Status::OverBudget, {}, size};
     QImage decoded = reader.read();
     if (decoded.format() != QImage::Format_RGB32) decoded.convertTo(QImage::Format_RGB32);
     if (decoded.isNull()) return {Picture::Status::NotAPicture, {}, {}};

@@ -11,7 +11,8 @@ inline constexpr qint64 kPictureByteLimit = 256LL * 1024 * 1024;
 
 // What loading a picture file gave.
 struct Picture {
-    enum class Status { Loaded, NotAPicture, TooLarge };
+    // OverBudget: not decoded, as it would take more than the budget given.
+    enum class Status { Loaded, NotAPicture, TooLarge, OverBudget };
     Status status = Status::Loaded;
     QImage image;  // RGB32, upright; empty when no picture was chosen
     QSize size;    // the size of a picture too large to hold
@@ -20,8 +21,10 @@ struct Picture {
 };
 
 // Loads a picture file into an upright RGB32 image, turned as its EXIF
-// orientation says. An empty path is no picture: an empty image.
-Picture loadPicture(const QString& path);
+// orientation says. An empty path is no picture: an empty image. A picture
+// that would take more than `budget` bytes, and no more than the limit, is
+// left undecoded. Safe to call from any thread.
+Picture loadPicture(const QString& path, qint64 budget = kPictureByteLimit);
 
 // What to tell the user about a picture that did not load.
 QString refusalMessage(const QString& path, const Picture& picture);

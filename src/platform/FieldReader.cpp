@@ -62,6 +62,22 @@ int leadingDigits(const char* text, int64_t& value) {
     return count;
 }
 
+// One or two digits and the comma after them at `text`: how many bytes that
+// takes, 0 when the text is not of that form.
+int smallNumberAndComma(const char* text, int& value) {
+    const unsigned first = static_cast<unsigned char>(text[0]) - unsigned{'0'};
+    const unsigned second = static_cast<unsigned char>(text[1]) - unsigned{'0'};
+    if (first > 9) return 0;
+    if (second > 9) {
+        if (text[1] != ',') return 0;
+        value = static_cast<int>(first);
+        return 2;
+    }
+    if (text[2] != ',') return 0;
+    value = static_cast<int>(first * 10 + second);
+    return 3;
+}
+
 QByteArrayView trimmedView(QByteArrayView text) {
     while (!text.isEmpty() && isBlank(text.front())) text = text.sliced(1);
     while (!text.isEmpty() && isBlank(text.back())) text.chop(1);
@@ -163,6 +179,39 @@ QString FieldReader::readString() {
     fieldStart_ = start - begin;
     pos_ = p - begin;
     result = negative ? -value : value;
+    return true;
+}
+
+bool FieldReader::readPixelFields(int16_t& x, int16_t& y, int32_t& colour) {
+    // Sixteen bytes hold the longest such line; reading ahead needs no checks.
+    if (view_.size() - pos_ < 16) return false;
+    const char* const begin = view_.data();
+    const char* p = begin + pos_;
+    int first = 0, second = 0;
+    const int firstTaken = smallNumberAndComma(p, first);
+    if (firstTaken == 0) return false;
+    p += firstTaken;
+    const int secondTaken = smallNumberAndComma(p, second);
+    if (secondTaken == 0) return false;
+    p += secondTaken;
+    const char* const last = p;
+    int64_t value = 0;
+    const int digits = leadingDigits(p, value);
+    if (digits == 0 || (digits == 8 && static_cast<unsigned char>(p[8] - '0') < 10)) return false;
+    p += digits;
+    if (*p == ',' || *p == '\n') {
+        ++p;
+    } else if (*p == '\r') {
+        ++p;
+        if (*p == '\n') ++p;
+    } else {
+        return false;
+    }
+    x = static_cast<int16_t>(first);
+    y = static_cast<int16_t>(second);
+    colour = static_cast<int32_t>(value);
+    fieldStart_ = last - begin;
+    pos_ = p - begin;
     return true;
 }
 

@@ -46,6 +46,12 @@ class FieldReader {
     int64_t readInteger(int64_t min, int64_t max);
     int16_t readInt16() { return static_cast<int16_t>(readInteger(INT16_MIN, INT16_MAX)); }
     int32_t readInt32() { return static_cast<int32_t>(readInteger(INT32_MIN, INT32_MAX)); }
+    // Reads the three numbers of a letter set's pixel line "x,y,colour" in
+    // one pass when the line has its usual form: x and y of one or two
+    // digits, the colour of at most eight, then a line end or a comma, and
+    // at least 16 bytes of data from its start. False, with nothing read,
+    // for any other form, which the readers above take field by field.
+    bool readPixelFields(int16_t& x, int16_t& y, int32_t& colour);
     // The next field, typed by its look.
     FieldValue readValue();
 

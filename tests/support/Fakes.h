@@ -4,6 +4,7 @@
 #include <deque>
 #include <optional>
 
+#include "pictures/PictureDecoder.h"
 #include "platform/Clipboard.h"
 #include "platform/Clock.h"
 #include "platform/DocumentOpener.h"
@@ -74,4 +75,21 @@ struct FakeInputGrab : InputGrab {
     std::deque<bool> answers;  // false: the desktop refused this time
     int asked = 0;
     bool holding = false;
+};
+
+// Decodes when the test says so, with the real loadPicture().
+struct FakePictureDecoder : PictureDecoder {
+    void begin(const QString& path, qint64 budget) override {
+        begun << path;
+        budgets << budget;
+    }
+    // Ends the decode under way.
+    void finishOne() { finish(loadPicture(begun.last(), budgets.last())); }
+    // Ends every decode, also those that begin meanwhile.
+    void finishAll() {
+        while (busy()) finishOne();
+    }
+    using PictureDecoder::busy;
+    QStringList begun;
+    QList<qint64> budgets;
 };

@@ -246,7 +246,8 @@ class CanvasTest : public ::testing::Test {
 
     Canvas& open(QSize screen, QImage picture, const QString& chosen = {}) {
         canvas = std::make_unique<Canvas>(screen, letters, log, messages, PictureFolder(chosen),
-                                          std::move(picture), Placement::Centered);
+                                          Placement::Centered);
+        canvas->showPicture(std::move(picture));
         return *canvas;
     }
     QRgb at(int x, int y) const { return canvas->image().pixel(x, y); }
@@ -331,19 +332,38 @@ TEST_F(CanvasTest, AFailedWriteIsToldOnceAndTypingGoesOn) {
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
-TEST_F(CanvasTest, F4OnASinglePictureReloadsItWhereItWasAndStepsPassOverBrokenOnes) {
+TEST_F(CanvasTest, APictureSteppedToShowsWhereItWasLeftElseItsMiddleASmallerOneOnBlack) {
+    for (const char* name : {"a.bmp", "b.bmp"}) writeFile(folder.filePath(name), "");
     const QImage large = plain(QSize(80, 80), qRgb(3, 3, 3));
-    ASSERT_TRUE(large.save(folder.filePath("c.bmp")));
-    for (int broken = 0; broken < 2; ++broken) {
-        if (broken) writeFile(folder.filePath("b.bmp"), "broken");
-        Canvas& canvas = open(QSize(64, 64), large, folder.filePath("c.bmp"));
-        canvas.pan(PanDirection::Right, 5);
-        canvas.typeText("b");
-        ASSERT_TRUE(canvas.stepPicture(PictureFolder::Step::Previous));
-        EXPECT_EQ(canvas.pictureOffset(), QPoint(8 + 5, 8));  // from its middle, 5 to the right
-        EXPECT_EQ(canvas.image(), plain(QSize(64, 64), qRgb(3, 3, 3)));
-    }
-    EXPECT_FALSE(open(QSize(64, 64), QImage()).stepPicture(PictureFolder::Step::Next));
+    Canvas& canvas = open(QSize(64, 64), large, folder.filePath("a.bmp"));
+    canvas.pan(PanDirection::Right, 5);
+    canvas.typeText("b");
+    canvas.stepTo(1, plain(QSize(10, 10), qRgb(200, 0, 0)));
+    EXPECT_EQ(canvas.picturePath(), folder.filePath("b.bmp"));
+    EXPECT_EQ(canvas.pen(), QPoint(0, 0));
+    EXPECT_EQ(at(0, 0), Canvas::kWindowColor);
+    EXPECT_EQ(at(32, 32), qRgb(200, 0, 0));
+    canvas.stepTo(0, large);
+    EXPECT_EQ(canvas.pictureOffset(), QPoint(8 + 5, 8));  // from its middle, 5 to the right
+    EXPECT_EQ(canvas.image(), plain(QSize(64, 64), qRgb(3, 3, 3)));
+}
+
+TEST_F(CanvasTest, MovesAreComposedOnceAtTheNextSettleOrBeforeAnythingIsDrawn) {
+    const QImage picture = numbered(QSize(100, 100));
+    Canvas& canvas = open(QSize(64, 64), picture);
+    canvas.typeText("b");
+    canvas.takeChanges();
+    for (int key = 0; key < 3; ++key) canvas.pan(PanDirection::Right, 5);
+    EXPECT_EQ(canvas.pictureOffset(), QPoint(18 + 15, 18));
+    EXPECT_EQ(canvas.pen(), QPoint(0, 0));  // the text is gone at once
+    EXPECT_TRUE(canvas.takeChanges().isEmpty());
+    canvas.settle();
+    EXPECT_EQ(canvas.takeChanges(), QRegion(0, 0, 64, 64));
+    EXPECT_EQ(canvas.image(), picture.copy(33, 18, 64, 64));
+    canvas.pan(PanDirection::Down, 5);
+    canvas.typeText("b");  // drawn over the moved picture, not wiped by it
+    EXPECT_EQ(at(0, 0), qRgb(0, 0, 1));
+    EXPECT_EQ(at(2, 0), picture.pixel(33 + 2, 23));
 }
 
 }  // namespace

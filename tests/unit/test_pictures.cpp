@@ -1,14 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QTemporaryDir>
 
+#include "pictures/PictureCache.h"
+#include "pictures/PictureDecoder.h"
 #include "pictures/PictureFolder.h"
 #include "pictures/PictureLoader.h"
+#include "pictures/PictureStepper.h"
+#include "support/Fakes.h"
 #include "support/TestFiles.h"
 
 namespace {
@@ -54,6 +59,12 @@ TEST(PictureLoader, PicturesLoadUprightAsRgb32AndWhatDoesNotLoadIsToldWhy) {
     EXPECT_EQ(loaded.image.format(), QImage::Format_RGB32);
     EXPECT_EQ(loaded.image.pixel(2, 1), qRgb(9, 8, 7));
     EXPECT_TRUE(loadPicture(QString()).image.isNull());  // no picture chosen
+    // Over a budget, a picture is measured and left undecoded.
+    EXPECT_TRUE(loadPicture(folder.filePath("small.bmp"), 3 * 2 * 4).loaded());
+    const Picture overBudget = loadPicture(folder.filePath("small.bmp"), 3 * 2 * 4 - 1);
+    EXPECT_EQ(overBudget.status, Picture::Status::OverBudget);
+    EXPECT_TRUE(overBudget.image.isNull());
+    EXPECT_EQ(overBudget.size, QSize(3, 2));
     // A photograph whose EXIF orientation turns it upright.
     QImageWriter turned(folder.filePath("turned.jpg"));
     turned.setTransformation(QImageIOHandler::TransformationRotate90);
@@ -77,6 +88,150 @@ TEST(PictureLoader, PicturesLoadUprightAsRgb32AndWhatDoesNotLoadIsToldWhy) {
         EXPECT_FALSE(picture.loaded()) << row.file;
         EXPECT_EQ(refusalMessage(path, picture), QString(row.message).arg(path)) << row.file;
     }
+}
+
+// Pictures of one colour each in a folder of their own; "broken.bmp" is none.
+class DecodeTest : public ::testing::Test {
+  protected:
+    QString picture(const char* name, QRgb color = qRgb(1, 2, 3)) {
+        QImage image(4, 3, QImage::Format_RGB32);
+        image.fill(color);
+        image.save(folder.filePath(name));
+        return folder.filePath(name);
+    }
+    QTemporaryDir folder;
+    FakePictureDecoder decoder;
+};
+
+TEST_F(DecodeTest, DecodesRunOneAtATimeInOrderAndOnlyWaitingOnesCanBeCancelled) {
+    QList<std::pair<PictureDecoder::Ticket, Picture::Status>> results;
+    QObject::connect(&decoder, &PictureDecoder::decoded,
+                     [&](PictureDecoder::Ticket ticket, const Picture& picture) {
+                         results.append({ticket, picture.status});
+                     });
+    const PictureDecoder::Ticket a = decoder.decode(picture("a.bmp"), kPictureByteLimit);
+    const PictureDecoder::Ticket b = decoder.decode(picture("b.bmp"), kPictureByteLimit);
+    const PictureDecoder::Ticket c = decoder.decode(picture("c.bmp"), 1);
+    EXPECT_EQ(decoder.begun, QStringList(folder.filePath("a.bmp")));
+    EXPECT_FALSE(decoder.cancel(a));  // under way
+    EXPECT_TRUE(decoder.cancel(b));
+    decoder.finishAll();
+    EXPECT_EQ(decoder.begun, QStringList({folder.filePath("a.bmp"), folder.filePath("c.bmp")}));
+    EXPECT_EQ(results, (QList<std::pair<PictureDecoder::Ticket, Picture::Status>>{
+                           {a, Picture::Status::Loaded}, {c, Picture::Status::OverBudget}}));
+}
+
+TEST_F(DecodeTest, TheThreadedDecoderBringsTheSamePicturesOnTheGuiThread) {
+    ThreadedPictureDecoder threaded;
+    QList<std::pair<PictureDecoder::Ticket, QRgb>> results;
+    QEventLoop loop;
+    QObject::connect(&threaded, &PictureDecoder::decoded,
+                     [&](PictureDecoder::Ticket ticket, const Picture& picture) {
+                         EXPECT_EQ(QThread::currentThread(), qApp->thread());
+                         results.append({ticket, picture.image.pixel(0, 0)});
+                         if (results.size() == 2) loop.quit();
+                     });
+    const auto a = threaded.decode(picture("a.bmp", qRgb(10, 0, 0)), kPictureByteLimit);
+    const auto b = threaded.decode(picture("b.bmp", qRgb(20, 0, 0)), kPictureByteLimit);
+    const auto c = threaded.decode(picture("c.bmp", qRgb(30, 0, 0)), kPictureByteLimit);
+    // Nothing but the first begins before the event loop brings its result.
+    EXPECT_TRUE(threaded.cancel(b));
+    loop.exec();
+    EXPECT_EQ(results, (QList<std::pair<PictureDecoder::Ticket, QRgb>>{{a, qRgb(10, 0, 0)},
+                                                                       {c, qRgb(30, 0, 0)}}));
+}
+
+TEST_F(DecodeTest, ACacheKeepsOnlyThePicturesAheadAndDecodesOverBudgetOnesOnlyWhenWanted) {
+    PictureCache cache(decoder, 4 * 3 * 4 - 1);
+    QStringList ready;
+    QObject::connect(&cache, &PictureCache::ready, [&](const QString& path, const Picture& got) {
+        ready << QFileInfo(path).fileName() + (got.loaded() ? "" : " failed");
+    });
+    writeFile(folder.filePath("broken.bmp"), "broken");
+    const QString a = picture("a.bmp"), broken = folder.filePath("broken.bmp");
+    cache.decodeAhead({a, broken});
+    decoder.finishAll();
+    EXPECT_EQ(decoder.budgets, QList<qint64>({4 * 3 * 4 - 1, 4 * 3 * 4 - 1}));
+    cache.want(broken);  // kept, failure and all
+    EXPECT_EQ(ready, QStringList("broken.bmp failed"));
+    cache.want(a);  // over the budget: decoded now, in full
+    EXPECT_EQ(decoder.begun.size(), 3);
+    EXPECT_EQ(decoder.budgets.last(), kPictureByteLimit);
+    decoder.finishAll();
+    EXPECT_EQ(ready.last(), "a.bmp");
+    // Let go when no longer ahead: wanted again, it is decoded again.
+    cache.decodeAhead({a});
+    cache.want(broken);
+    EXPECT_EQ(decoder.begun.last(), broken);
+}
+
+// Pictures a to e, d broken, stepped through from a.
+class StepperTest : public DecodeTest {
+  protected:
+    StepperTest() {
+        QObject::connect(&stepper, &PictureStepper::arrived,
+                         [this](qsizetype index, const QImage&) { arrived << index; });
+    }
+    // The pictures are there before their folder is listed.
+    QString first = [this] {
+        for (const char* name : {"a.bmp", "b.bmp", "c.bmp", "e.bmp"}) picture(name);
+        writeFile(folder.filePath("d.bmp"), "broken");
+        return folder.filePath("a.bmp");
+    }();
+    PictureFolder pictures{first};
+    PictureStepper stepper{pictures, loadPicture(first).image, decoder};
+    QList<qsizetype> arrived;
+};
+
+TEST_F(StepperTest, AfterAPauseAStepShowsAtOnceAndEveryPressStepsOnce) {
+    decoder.finishAll();  // the neighbours, b and e, decoded ahead
+    EXPECT_EQ(decoder.begun, QStringList({pictures.path(1), pictures.path(4)}));
+    stepper.step(PictureFolder::Step::Next);
+    EXPECT_EQ(arrived, QList<qsizetype>({1}));
+    // Pressed three times more before c is decoded: the third lands on e,
+    // and c and d, stepped past, are never shown.
+    stepper.step(PictureFolder::Step::Next);
+    stepper.step(PictureFolder::Step::Next);
+    stepper.step(PictureFolder::Step::Next);
+    decoder.finishAll();
+    EXPECT_EQ(arrived, QList<qsizetype>({1, 4}));
+    // Back to d, which does not load, and on to c.
+    stepper.step(PictureFolder::Step::Previous);
+    decoder.finishAll();
+    EXPECT_EQ(arrived, QList<qsizetype>({1, 4, 2}));
+    // At most the two neighbours are kept: a, two steps back, decodes again.
+    const qsizetype decodes = decoder.begun.size();
+    stepper.step(PictureFolder::Step::Previous);
+    stepper.step(PictureFolder::Step::Previous);
+    EXPECT_EQ(arrived.size(), 4);  // b, a neighbour, at once
+    decoder.finishAll();
+    EXPECT_EQ(arrived.last(), 0);
+    EXPECT_TRUE(decoder.begun.mid(decodes).contains(pictures.path(0)));
+}
+
+TEST_F(StepperTest, WithNoPictureLoadingTheOneShownStays) {
+    for (const char* name : {"a.bmp", "b.bmp", "c.bmp", "e.bmp"})
+        writeFile(folder.filePath(name), "x");
+    stepper.step(PictureFolder::Step::Next);
+    decoder.finishAll();
+    EXPECT_TRUE(arrived.isEmpty());
+    EXPECT_EQ(decoder.begun.count(pictures.path(0)), 1);  // once round, ending where it began
+}
+
+TEST(PictureStepper, ASinglePictureIsShownAgainAtOnce) {
+    QTemporaryDir folder;
+    QImage image(4, 3, QImage::Format_RGB32);
+    image.fill(qRgb(1, 2, 3));
+    image.save(folder.filePath("only.bmp"));
+    const PictureFolder pictures(folder.filePath("only.bmp"));
+    FakePictureDecoder decoder;
+    PictureStepper stepper(pictures, image, decoder);
+    QList<qsizetype> arrived;
+    QObject::connect(&stepper, &PictureStepper::arrived,
+                     [&arrived](qsizetype index, const QImage&) { arrived << index; });
+    stepper.step(PictureFolder::Step::Previous);
+    EXPECT_EQ(arrived, QList<qsizetype>({0}));
+    EXPECT_TRUE(decoder.begun.isEmpty());
 }
 
 }  // namespace

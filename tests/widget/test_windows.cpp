@@ -62,12 +62,14 @@ class WindowTest : public ::testing::Test {
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    CanvasWindow* openCanvas(std::optional<CanvasLock> lock = std::nullopt) {
+    // The launcher at `launcher` picks the screen typed on.
+    CanvasWindow* openCanvas(std::optional<CanvasLock> lock = std::nullopt,
+                             const QRect& launcher = QRect()) {
         canvasWindow =
-            new CanvasWindow(std::make_unique<Canvas>(
-                                 QSize(1024, 768), letters, log, messages, PictureFolder(picture),
-                                 loadPicture(picture).image, Placement::Centered),
-                             log, &clicks, lock);
+            new CanvasWindow(std::make_unique<Canvas>(QSize(1024, 768), letters, log, messages,
+                                                      PictureFolder(picture), Placement::Centered),
+                             log, &clicks, decoder, lock);
+        canvasWindow->showPicture(loadPicture(picture).image, launcher);
         QObject::connect(canvasWindow, &CanvasWindow::pictureChanged,
                          [this](const QString& path) { shown << path; });
         return canvasWindow;
@@ -82,7 +84,7 @@ class WindowTest : public ::testing::Test {
         launcher = std::make_unique<LauncherWindow>(
             folder.path(), settingsPath(folder.path()), settings, preferences,
             LetterArchive(folder.filePath("letters.zip")), sets, typed ? *typed : log, clicks,
-            LauncherServices{messages, dialogs, clipboard, documents, clock, grab});
+            LauncherServices{messages, dialogs, clipboard, documents, clock, grab, decoder});
         QObject::connect(launcher.get(), &LauncherWindow::closed,
                          [this](int status) { exitStatus = status; });
         return *launcher;
@@ -98,19 +100,20 @@ class WindowTest : public ::testing::Test {
                             Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(control<QLabel>(name), &release);
     }
-    // The canvas Start opened.
-    CanvasWindow* shownCanvas() const {
+    // The canvas Start opened; none when it is not open.
+    static CanvasWindow* startedCanvas() {
         for (QWidget* widget : QApplication::topLevelWidgets()) {
-            auto* window = qobject_cast<CanvasWindow*>(widget);
-            if (window != nullptr && window->isVisible()) return window;
+            auto* canvas = qobject_cast<CanvasWindow*>(widget);
+            if (canvas && canvas->isVisible()) return canvas;
         }
         return nullptr;
     }
     // Types a letter on the canvas Start opened, then leaves it with Esc.
     void typeOnCanvas(QChar letter, bool leave = true) {
-        CanvasWindow* window = shownCanvas();
-        send(window, Qt::Key_A, {}, letter);
-        if (leave) send(window, Qt::Key_Escape, {}, "\x1b");
+        if (CanvasWindow* canvas = startedCanvas()) {
+            send(canvas, Qt::Key_A, {}, letter);
+            if (leave) send(canvas, Qt::Key_Escape, {}, "\x1b");
+        }
     }
 
     QTemporaryDir folder;
@@ -125,6 +128,7 @@ class WindowTest : public ::testing::Test {
     ClickSounds clicks{sound};
     FakeClock clock;
     FakeInputGrab grab;
+    FakePictureDecoder decoder;
     QPointer<CanvasWindow> canvasWindow;
     QStringList shown;
     std::unique_ptr<LauncherWindow> launcher;
@@ -159,6 +163,9 @@ TEST_F(WindowTest, CanvasKeysTypeAndCommandAndEveryReleaseClicks) {
     send(window, Qt::Key_Up, Qt::AltModifier);
     EXPECT_EQ(canvas().pictureOffset(), middle + QPoint(45, 50));
     EXPECT_EQ(canvas().pen(), QPoint(0, 0));  // moving the picture cleared the text
+    QApplication::sendPostedEvents();         // and composed once the keys are handled
+    EXPECT_TRUE(showsOnlyThePicture());
+    decoder.finishAll();  // the picture beside it, decoded ahead, shows at once
     send(window, Qt::Key_F5);
     EXPECT_EQ(canvas().pictureOffset(), middle);
     send(window, Qt::Key_F4);
@@ -212,10 +219,13 @@ TEST_F(WindowTest, TheLauncherShowsTheRememberedChoicesAndWritesThemBack) {
 
 TEST_F(WindowTest, StartOpensTheCanvasOrSaysWhyNotAndTheTextGoesToTheClipboard) {
     const QString archive = folder.filePath("letters.zip");
+    qsizetype told = 0;
     for (const Settings& refused :
          {Settings{}, Settings{picture, "Two.txt"}, Settings{archive, "One.txt"}}) {
         openLauncher(refused, refused.letterSetName.isEmpty() ? QStringList()
                                                               : QStringList(refused.letterSetName));
+        decoder.finishAll();  // decoded ahead, told only at Start
+        EXPECT_EQ(messages.shown.size(), told++);
         click("start");
     }
     EXPECT_EQ(messages.shown, QStringList({"There must be a problem with the letters.zip file.",
@@ -250,6 +260,34 @@ TEST_F(WindowTest, StartOpensTheCanvasOrSaysWhyNotAndTheTextGoesToTheClipboard) 
     click("appendToClipboard");
     EXPECT_EQ(clipboard.content, "");
     EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(WindowTest, StartShowsThePictureChosenLastOnceItIsDecodedAndTheLauncherWaitsMeanwhile) {
+    QImage red(2000, 1500, QImage::Format_RGB32);
+    red.fill(qRgb(200, 0, 0));
+    red.save(folder.filePath("c.bmp"));
+    openLauncher({picture, "One.txt"});  // remembered: decoded ahead at once
+    EXPECT_EQ(decoder.begun, QStringList(picture));
+    dialogs.results = {folder.filePath("b.bmp")};
+    click("picture");
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(folder.filePath("c.bmp"))});
+    launcher->dropPicture(&files);
+    click("start");
+    EXPECT_FALSE(launcher->isEnabled());
+    EXPECT_EQ(startedCanvas(), nullptr);
+    decoder.finishAll();
+    // a.bmp, under way before, is dropped unseen; b.bmp is never decoded.
+    EXPECT_EQ(decoder.begun.mid(0, 2), QStringList({picture, folder.filePath("c.bmp")}));
+    ASSERT_NE(startedCanvas(), nullptr);
+    EXPECT_EQ(startedCanvas()->canvas().image().pixel(0, 0), qRgb(200, 0, 0));
+    typeOnCanvas(u'x');
+    EXPECT_EQ(launcher->settings().pictureFile, folder.filePath("c.bmp"));
+    // Closed while Start waits for its picture, the launcher opens no canvas.
+    click("start");
+    EXPECT_TRUE(launcher->close());
+    decoder.finishAll();
+    EXPECT_EQ(startedCanvas(), nullptr);
 }
 
 TEST_F(WindowTest, ClosingTheLauncherAsksWhatBecomesOfTheTypedText) {
@@ -299,6 +337,7 @@ TEST_F(WindowTest, ClosingTheLauncherAsksWhatBecomesOfTheTypedText) {
 TEST_F(WindowTest, AtTheEndOfTheSessionTheTextIsWrittenAndKeptWithoutAQuestion) {
     openLauncher({picture, "One.txt"});
     click("start");
+    decoder.finishAll();
     typeOnCanvas(u'e', false);
     launcher->endSession();
     EXPECT_EQ(readFile(log.path()), "e\r\n");
@@ -357,8 +396,7 @@ TEST_F(WindowTest, ALockedCanvasHoldsTheKeyboardAndLeavesOnlyWhenEscIsHeldThreeS
     for (const bool grabbing : {true, false}) {  // X11, and a desktop that cannot grab
         grab = FakeInputGrab{};
         grab.grabbing = grabbing;
-        CanvasWindow* window = openCanvas(CanvasLock{clock, grab});
-        window->showOverScreens(QRect(0, 0, 297, 349));
+        CanvasWindow* window = openCanvas(CanvasLock{clock, grab}, QRect(0, 0, 297, 349));
         EXPECT_EQ(grab.holding, grabbing);
         clock.now = 1000;
         sendEscape(window, QEvent::KeyPress, 10);  // a short Esc
@@ -432,7 +470,8 @@ TEST_F(WindowTest, TheCanvasTypesOnTheLaunchersScreenAndThePictureCoversTheOther
         openLauncher({picture, "One.txt"});
         launcher->move(row.launcher);
         click("start");
-        CanvasWindow* window = shownCanvas();
+        decoder.finishAll();
+        CanvasWindow* window = startedCanvas();
         ASSERT_NE(window, nullptr);
         canvasWindow = window;
         EXPECT_EQ(canvas().image().size(), row.typing);
