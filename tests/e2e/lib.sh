@@ -44,35 +44,6 @@ setup() {
   export DISPLAY=:$DISPLAY
 }
 
-# Two screens side by side as RandR monitors of the one X screen (setup
-# 1824x768): 1024 x 768 on the left, 800 x 600 at its right. Qt and the
-# window manager see two screens. screen_off / screen_on take the right one
-# away and bring it back.
-two_screens() {
-  xrandr --setmonitor left 1024/270x768/200+0+0 screen >/dev/null
-  screen_on
-}
-screen_on() { xrandr --setmonitor right 800/210x600/160+1024+0 none >/dev/null; }
-screen_off() { xrandr --delmonitor right >/dev/null; }
-
-# A window manager with its usual key bindings (openbox: Alt+Tab, Alt+F4, ...).
-start_window_manager() {
-  openbox >>"$WORK/wm.log" 2>&1 &
-  WM_PID=$!
-  wait_for "the window manager" eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
-}
-
-# Two screens, a window manager and the launcher over a 600 x 400 picture.
-start_on_two_screens() {
-  setup 1824x768
-  two_screens
-  start_window_manager
-  use_test_letters
-  make_picture 600 400 "$WORK/pictures/small.bmp"
-  start_program "$WORK/pictures/small.bmp"
-  wait_launcher
-}
-
 # start_program ARGUMENTS...: in the program folder; start_program_in FOLDER ARGUMENTS...
 start_program() { start_program_in "$PROGRAM_DIR" "$@"; }
 start_program_in() {
@@ -118,7 +89,6 @@ wait_exit() {
 }
 
 focus() { xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"; sleep 0.2; }
-activate() { xdotool windowactivate --sync "$1"; }  # through the window manager
 keyboard_held() { "$PICTYPE_BIN_DIR/x-keyboard-held"; }
 type_text() { xdotool type --delay 30 -- "$1"; }
 press() { xdotool key --delay 30 "$@"; }
@@ -127,12 +97,6 @@ close_window() { "$PICTYPE_BIN_DIR/x-close-window" "$1"; }  # as a window manage
 click_at() { xdotool mousemove "$1" "$2" click 1 && sleep 0.2; }
 click_in() { xdotool mousemove --window "$1" "$2" "$3" click 1 && sleep 0.2; }
 click_start() { click_in "$LAUNCHER" 72 20; }
-# Moves the launcher to the right screen, as a user drags it there.
-launcher_to_right_screen() {
-  xdotool windowmove "$LAUNCHER" 1200 100
-  wait_for "the launcher on the right screen" eval \
-    '[[ $(xdotool getwindowgeometry "$LAUNCHER") == *"Position: 12"* ]]'
-}
 
 # The typed-text file ("~" and a number, in the program folder or the one
 # given), once there; never the sibling "~<number>.<letters>" that a write

@@ -1,24 +1,37 @@
 #!/usr/bin/env bash
-# Two screens and a window manager: Start on the right screen types there,
-# with the picture centred for each screen's own size on both; a click on
-# the other screen clears the text. The typing screen taken away moves the
-# typing to the one left, and a screen brought back shows the picture again
-# without disturbing it; F5 shows the next picture on both. Unlocked, Esc
-# leaves at once and the window manager's Alt+F4 closes the canvas, as with
-# one screen.
+# Two screens and a window manager. Start on the right screen types there,
+# with the picture centred for each screen's own size on both. The typing
+# screen taken away moves the typing to the one left, and a screen brought
+# back shows the picture again without disturbing it; F5 shows the next
+# picture on both. Unlocked, the canvas leaves the keyboard alone and the
+# window manager's Alt+F4 closes it. With Lock, ticked with Alt+L, the
+# canvas holds the keyboard: the window manager's shortcuts and its close
+# request do not end it, a click on the other screen still clears, and only
+# Esc held down for longer than three seconds leaves.
 source "$(dirname "$0")/lib.sh"
-start_on_two_screens
+# Two RandR monitors of the one X screen: 1024 x 768 on the left, 800 x 600
+# at its right, which screen_off / screen_on take away and bring back.
+setup 1824x768
+screen_on() { xrandr --setmonitor right 800/210x600/160+1024+0 none >/dev/null; }
+screen_off() { xrandr --delmonitor right >/dev/null; }
+xrandr --setmonitor left 1024/270x768/200+0+0 screen >/dev/null
+screen_on
+openbox >>"$WORK/wm.log" 2>&1 &  # with its usual key bindings: Alt+Tab, Alt+F4, ...
+WM_PID=$!
+wait_for "the window manager" eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
+use_test_letters
+make_picture 600 400 "$WORK/pictures/small.bmp"
+start_program "$WORK/pictures/small.bmp"
+wait_launcher
 make_picture 400 200 "$WORK/pictures/smaller.bmp"
-launcher_to_right_screen
+xdotool windowmove "$LAUNCHER" 1200 100  # as a user drags it there
+wait_for "the launcher on the right screen" eval \
+  '[[ $(xdotool getwindowgeometry "$LAUNCHER") == *"Position: 12"* ]]'
 click_start
 wait_screen region 1124 100 600 400 0 0  # centred on 800 x 600
 check region 212 184 600 400 0 0         # centred on 1024 x 768
 check colour 0 0 212 184 0 0 0
-type_text 'Hi'
-wait_screen glyphs Hi 1024 0
-click_at 100 600  # on the left screen
-wait_screen colour 1024 0 64 31 0 0 0
-
+keyboard_held && fail "an unlocked canvas holds the keyboard"
 type_text 'ab'
 wait_screen glyphs ab 1024 0
 screen_off
@@ -32,13 +45,26 @@ wait_screen glyphs Zqx 0 0
 press F5  # the next picture of the folder, on both screens
 wait_screen region 1224 200 400 200 0 0
 check region 312 284 400 200 0 0
-
-press Escape
+press alt+F4
 wait_screen colour 400 300 1 1 0 0 0
-expect_bytes "$(text_file)" 'HiabZqx\r\n'
+
+xdotool windowactivate --sync "$LAUNCHER"  # through the window manager
+press alt+l
 click_start
 wait_screen region 1224 200 400 200 0 0  # the picture shown last, typed on the right
 check region 312 284 400 200 0 0
-keyboard_held && fail "an unlocked canvas holds the keyboard"
-press alt+F4
+wait_for "the canvas to hold the keyboard" keyboard_held
+type_text 'cd'
+wait_screen glyphs cd 1024 0
+canvas=$(xdotool getactivewindow)
+press alt+Tab super ctrl+alt+Right alt+F4  # F4 itself steps to the same picture again
+close_window "$canvas"
+type_text 'ef'
+wait_screen glyphs ef 1024 0
+click_at 100 600  # on the left screen
+wait_screen colour 1024 0 64 31 0 0 0
+xdotool keydown Escape
+sleep 4
+xdotool keyup Escape
 wait_screen colour 400 300 1 1 0 0 0
+expect_bytes "$(text_file)" 'abZqx cdef\r\n'
