@@ -218,14 +218,9 @@ TEST_F(StepperTest, WithNoPictureLoadingTheOneShownStays) {
     EXPECT_EQ(decoder.begun.count(pictures.path(0)), 1);  // once round, ending where it began
 }
 
-TEST(PictureStepper, ASinglePictureIsShownAgainAtOnce) {
-    QTemporaryDir folder;
-    QImage image(4, 3, QImage::Format_RGB32);
-    image.fill(qRgb(1, 2, 3));
-    image.save(folder.filePath("only.bmp"));
-    const PictureFolder pictures(folder.filePath("only.bmp"));
-    FakePictureDecoder decoder;
-    PictureStepper stepper(pictures, image, decoder);
+TEST_F(DecodeTest, ASinglePictureIsShownAgainAtOnce) {
+    const PictureFolder pictures(picture("only.bmp"));
+    PictureStepper stepper(pictures, loadPicture(pictures.path(0)).image, decoder);
     QList<qsizetype> arrived;
     QObject::connect(&stepper, &PictureStepper::arrived,
                      [&arrived](qsizetype index, const QImage&) { arrived << index; });
