@@ -313,7 +313,10 @@ class Probe {
                 if (name != nullptr) XFree(name);
                 if (ours) return window;
             }
-            if (Clock::now() > deadline) throw std::runtime_error("timed out: no window mapped");
+            if (Clock::now() > deadline)
+                throw std::runtime_error(std::string("timed out: no ") +
+                                         (wanted == Wanted::Canvas ? "canvas" : caption) +
+                                         " window mapped");
             std::this_thread::sleep_for(std::chrono::microseconds(100));
         }
     }
@@ -574,6 +577,13 @@ void measureChosen(const std::string& folder, const std::string& picture, int ru
 void measureFolder(const std::string& folder, const std::string& picture, int rounds) {
     constexpr int kPictures = 5, kKeys = 20;
     Probe probe;
+    double launcherRss = 0;
+    {
+        // The launcher alone, with no picture decoded ahead.
+        Session bare(probe, folder, "");
+        sleepFor(300);
+        launcherRss = static_cast<double>(bare.program.statusKilobytes("VmRSS"));
+    }
     Session session(probe, folder, picture);
     session.start(probe);
     const Rect& sample = session.sample;
@@ -616,6 +626,10 @@ void measureFolder(const std::string& folder, const std::string& picture, int ro
             sleepFor(15);
         }
     }
+    // The memory of the canvas once the pictures on either side are decoded.
+    sleepFor(1500);
+    const double canvasRss = static_cast<double>(session.program.statusKilobytes("VmRSS"));
+    const double canvasHwm = static_cast<double>(session.program.statusKilobytes("VmHWM"));
     // Seventeen presses: the last lands on another picture than the first.
     constexpr int kHeldPresses = 17;
     for (int round = 0; round < rounds; ++round) {
@@ -633,10 +647,11 @@ void measureFolder(const std::string& folder, const std::string& picture, int ro
     }
     std::printf(
         "{\"screen\": [%d, %d], \"f5_after_pause_ms\": %s, \"keys_during_decode_ms\": %s, "
-        "\"f5_held_settle_ms\": %s, \"f5_held_right\": %s}\n",
+        "\"f5_held_settle_ms\": %s, \"f5_held_right\": %s, \"folder_launcher_rss_kb\": [%g], "
+        "\"folder_rss_kb\": [%g], \"folder_hwm_kb\": [%g]}\n",
         probe.screen().w, probe.screen().h, jsonList(afterPause).c_str(),
         jsonList(keysDuringDecode).c_str(), jsonList(heldSettle).c_str(),
-        jsonList(heldRight).c_str());
+        jsonList(heldRight).c_str(), launcherRss, canvasRss, canvasHwm);
 }
 
 // The arrow keys: Right pressed once at a time, then held for five seconds,

@@ -46,6 +46,8 @@ unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 
 photos=${3:-$work/photos}
 bash "$here/make-photos.sh" "$photos"
+# The program starts in its own folder: the photographs by their full paths.
+photos=$(cd "$photos" && pwd)
 photo=$photos/one/photo.jpg
 
 start_xvfb() {
