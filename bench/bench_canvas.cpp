@@ -142,13 +142,19 @@ void BM_ScreenCopyToTwo(benchmark::State& state) {
 // Canvas::clear composes the background, as a click, F6 or an arrow key
 // does, and the window paints it: all it takes until the pixels are ready
 // for the display.
-void composition(benchmark::State& state, Placement placement) {
+// A canvas of the screen the benchmark's arguments give, with a 5000 x 3500
+// picture centred or a 64 x 64 one tiled.
+std::unique_ptr<Canvas> composedCanvas(const benchmark::State& state, Placement placement,
+                                       TypedTextLog& log) {
     const QSize screen(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     const bool centred = placement == Placement::Centered;
+    return bench().canvas(screen, centred ? picture(5000, 3500) : picture(64, 64), placement, log);
+}
+
+void composition(benchmark::State& state, Placement placement) {
     TypedTextLog log(freshLogPath());
-    auto canvas =
-        bench().canvas(screen, centred ? picture(5000, 3500) : picture(64, 64), placement, log);
-    QImage window(screen, QImage::Format_RGB32);
+    auto canvas = composedCanvas(state, placement, log);
+    QImage window(canvas->image().size(), QImage::Format_RGB32);
     for (auto _ : state) {
         canvas->clear();
         QPainter(&window).drawImage(0, 0, canvas->image());
@@ -168,12 +174,9 @@ void BM_ClearTiled(benchmark::State& state) {
 // does it, and the picture composed for the other screen as its
 // BackgroundWindow does it.
 void twoScreens(benchmark::State& state, Placement placement) {
-    const QSize screen(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-    const bool centred = placement == Placement::Centered;
     TypedTextLog log(freshLogPath());
-    auto canvas =
-        bench().canvas(screen, centred ? picture(5000, 3500) : picture(64, 64), placement, log);
-    QImage other(screen, QImage::Format_RGB32);
+    auto canvas = composedCanvas(state, placement, log);
+    QImage other(canvas->image().size(), QImage::Format_RGB32);
     for (auto _ : state) {
         canvas->clear();
         composeWholeScreen(other, canvas->picture(), placement, Canvas::kWindowColor);
