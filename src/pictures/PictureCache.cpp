@@ -28,7 +28,6 @@ void PictureCache::decodeAhead(const QStringList& paths, const QString& decodedP
     kept_.removeIf([this](const Kept& kept) { return !isLikely(kept.path); });
     if (isLikely(decodedPath) && !kept(decodedPath))
         kept_.append({decodedPath, {Picture::Status::Loaded, decoded, {}}});
-    if (wanted_ && wanted_ == decodedPath) return want(decodedPath);
     dropUnneededDecode();
     decodeNext();
 }

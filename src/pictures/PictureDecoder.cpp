@@ -29,7 +29,7 @@ void PictureDecoder::finish(const Picture& picture) {
 
 void PictureDecoder::beginNext() {
     if (running_ || waiting_.empty()) return;
-    const Job job = std::move(waiting_.front());
+    Job job = std::move(waiting_.front());
     waiting_.pop_front();
     running_ = job.ticket;
     begin(job.path, job.budget);

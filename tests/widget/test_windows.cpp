@@ -283,6 +283,7 @@ TEST_F(WindowTest, StartShowsThePictureChosenLastOnceItIsDecodedAndTheLauncherWa
     EXPECT_EQ(startedCanvas()->canvas().image().pixel(0, 0), qRgb(200, 0, 0));
     typeOnCanvas(u'x');
     EXPECT_EQ(launcher->settings().pictureFile, folder.filePath("c.bmp"));
+    EXPECT_EQ(decoder.begun.last(), folder.filePath("c.bmp"));  // ahead again for the next Start
     // Closed while Start waits for its picture, the launcher opens no canvas.
     click("start");
     EXPECT_TRUE(launcher->close());
