@@ -1,7 +1,5 @@
-# Harness of the end-to-end tests: each test sources this file, gets a copy
-# of the program folder and an Xvfb of its own, runs the real program,
-# drives it with xdotool and checks screenshots and the files it writes. A
-# failing test keeps its folder, with failure.png, the screen at that moment.
+# End-to-end harness: a copy of the program folder and an Xvfb for each test,
+# the real program driven by xdotool. A failure keeps the folder and failure.png.
 set -euo pipefail
 : "${PICTYPE_PROGRAM_DIR:?the built program folder}"
 NAME=$(basename "$0" .sh)
@@ -29,7 +27,6 @@ setup() {
   trap cleanup EXIT
   PROGRAM_DIR=$WORK/program
   cp -R "$PICTYPE_PROGRAM_DIR" "$PROGRAM_DIR"
-  # Nothing the program or a helper does may reach the real home folder.
   export HOME=$WORK/home XDG_RUNTIME_DIR=$WORK/runtime TEMP=$WORK/temp SDL_AUDIODRIVER=dummy
   mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$TEMP" "$WORK/pictures"
   chmod 700 "$XDG_RUNTIME_DIR"
@@ -98,9 +95,8 @@ click_at() { xdotool mousemove "$1" "$2" click 1 && sleep 0.2; }
 click_in() { xdotool mousemove --window "$1" "$2" "$3" click 1 && sleep 0.2; }
 click_start() { click_in "$LAUNCHER" 72 20; }
 
-# The typed-text file ("~" and a number, in the program folder or the one
-# given), once there; never the sibling "~<number>.<letters>" that a write
-# fills before it takes the file's place, which a slow disk leaves in view.
+# The typed-text file "~<number>" (in the program folder or the one given),
+# never the sibling a write fills before it takes the file's place.
 text_files() { compgen -G "${1:-$PROGRAM_DIR}/~*" | grep -E '/~-?[0-9]+$'; }
 text_file() {
   wait_for "the typed-text file" text_files "$@" >/dev/null

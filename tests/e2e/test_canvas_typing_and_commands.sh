@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Real keys on the canvas, checked pixel for pixel: letters over the picture
-# with the cursor mark, Backspace, Esc and the typed text in the file; then
-# the same letters at two device pixels per logical pixel. What each key
-# does, the arrows and F-keys among them, is the widget tests' to prove.
+# Real keys on the canvas, checked pixel for pixel: letters over a picture
+# larger than the screen, shown from its middle, with the cursor mark; other
+# languages' letters through other layouts' keys and a dead key, one the set
+# lacks as its "?"; the typed text in the file as UTF-8; letters at two
+# device pixels to a logical one.
 source "$(dirname "$0")/lib.sh"
 setup
 use_test_letters
@@ -17,9 +18,20 @@ type_text 'Zq'
 wait_screen glyphs 'Ab7.,Zq' 0 0
 check region 224 0 32 31 262 16
 check colour 232 31 1 1 241 208 119  # the cursor mark: the picture's inverse
+# Other layouts' letters on keys of their own: keys xdotool remaps for a
+# moment race a loaded machine.
+xmodmap -e 'keycode 93 = Cyrillic_PE' -e 'keycode 97 = Cyrillic_er' -e 'keycode 103 = Cyrillic_i' \
+  -e 'keycode 120 = Cyrillic_ve' -e 'keycode 132 = Cyrillic_ie' -e 'keycode 149 = Cyrillic_te' \
+  -e 'keycode 154 = EuroSign' -e 'keycode 168 = Cyrillic_zhe'
+type_text ' caf'
+press dead_acute e
+type_text ' Привет €ж'
+wait_screen glyphs 'Ab7.,Zq café Привет €?' 0 0  # "ж", not in the set, as its "?"
+press BackSpace
+wait_screen region 672 0 64 31 710 16  # the "?" is gone, and nothing after it
 press Escape
 wait_screen colour 600 500 1 1 0 0 0
-expect_bytes "$(text_file)" 'Ab7.,Zq\r\n'
+expect_bytes "$(text_file)" 'Ab7.,Zq caf\xc3\xa9 \xd0\x9f\xd1\x80\xd0\xb8\xd0\xb2\xd0\xb5\xd1\x82 \xe2\x82\xac\r\n'
 
 kill -9 "$PROGRAM_PID"
 wait_exit

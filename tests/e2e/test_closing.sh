@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# Closing with typed text: Append to Clipboard hands it to the real X
-# clipboard after what another program left there; closing the launcher with
-# the canvas up closes the canvas first and asks whether to save, and Esc on
-# that question keeps everything; the name given in the save dialog gets
-# exactly the typed text and no typed-text file is left.
+# Closing with typed text: Append to Clipboard after what another program left
+# on the X clipboard; the launcher closed with the canvas up closes the canvas
+# first, Esc on the save question keeps everything, and the name given in the
+# save dialog gets exactly the typed text.
 source "$(dirname "$0")/lib.sh"
 setup
 use_test_letters

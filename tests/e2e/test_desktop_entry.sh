@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# `make desktop-entry DEST=<folder>` lays out a program folder of exactly
-# what ships and adds it to the user's menu: a valid entry, the icon in every
-# size a desktop asks for, and a picture opened through the entry, its path
-# full of spaces, arrives whole. A folder holding "%" gets no entry.
+# `make desktop-entry DEST=<folder>` lays out exactly what ships and adds a
+# valid menu entry with its icons; a picture opened through the entry, its
+# path full of spaces, arrives whole. A folder holding "%" gets no entry.
 # e2e: uses-build-tree
 source "$(dirname "$0")/lib.sh"
 setup

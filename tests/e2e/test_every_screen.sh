@@ -1,13 +1,9 @@
 #!/usr/bin/env bash
-# Two screens and a window manager. Start on the right screen types there,
-# with the picture centred for each screen's own size on both. The typing
-# screen taken away moves the typing to the one left, and a screen brought
-# back shows the picture again without disturbing it; F5 shows the next
-# picture on both. Unlocked, the canvas leaves the keyboard alone and the
-# window manager's Alt+F4 closes it. With Lock, ticked with Alt+L, the
-# canvas holds the keyboard: the window manager's shortcuts and its close
-# request do not end it, a click on the other screen still clears, and only
-# Esc held down for longer than three seconds leaves.
+# Two screens and a window manager. The canvas covers both and types on the
+# launcher's; a click on either clears; a screen taken away moves the typing,
+# one brought back shows the picture again. Locked (Alt+L), it holds the
+# keyboard: the window manager's keys, its close request and a short Esc do
+# not end it; only Esc held longer than three seconds does.
 source "$(dirname "$0")/lib.sh"
 # Two RandR monitors of the one X screen: 1024 x 768 on the left, 800 x 600
 # at its right, which screen_off / screen_on take away and bring back.
@@ -34,6 +30,8 @@ check colour 0 0 212 184 0 0 0
 keyboard_held && fail "an unlocked canvas holds the keyboard"
 type_text 'ab'
 wait_screen glyphs ab 1024 0
+click_at 100 600  # on the other screen
+wait_screen colour 1024 0 64 31 0 0 0
 screen_off
 type_text 'Zq'
 wait_screen glyphs Zq 0 0  # typing on the left screen now, afresh
@@ -45,6 +43,7 @@ wait_screen glyphs Zqx 0 0
 press F5  # the next picture of the folder, on both screens
 wait_screen region 1224 200 400 200 0 0
 check region 312 284 400 200 0 0
+check colour 212 184 100 100 0 0 0  # the larger picture before it is gone
 press alt+F4
 wait_screen colour 400 300 1 1 0 0 0
 
@@ -64,6 +63,7 @@ wait_screen glyphs cd 1024 0
 canvas=$(xdotool getactivewindow)
 press alt+Tab super ctrl+alt+Right alt+F4  # F4 itself steps to the same picture again
 close_window "$canvas"
+press Escape
 type_text 'ef'
 wait_screen glyphs ef 1024 0
 click_at 100 600  # on the left screen

@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# Start-up and the remembered choices. Without letters.zip the program says
-# why and ends, writing nothing. With it, under any letter case, the launcher
-# comes up with the remembered choices and writes them back byte for byte; a
-# picture named on the command line, even split into words by a shell,
-# becomes the chosen one; nothing typed leaves no typed-text file.
+# Without letters.zip the program says why and ends, writing nothing. With it,
+# under any letter case, the remembered choices are written back byte for
+# byte; a picture on the command line, even split into words by a shell,
+# becomes the chosen one.
 source "$(dirname "$0")/lib.sh"
 setup
 mv "$PROGRAM_DIR/letters.zip" "$WORK/letters.zip"

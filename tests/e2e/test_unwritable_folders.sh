@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
-# A program folder the user cannot write is normal: settings and typed text
-# go to the user's own folders without a word, and the program ends with
-# status 0. When that disk is full, one plain message says so, typing goes
-# on, and the save question at the close saves everything elsewhere. Run as
-# an unprivileged user (root ignores permissions), with the user's state
-# folder on a memory disk of one page.
+# As an unprivileged user whose program folder is not theirs, settings and
+# text go to the user's folders without a word, status 0. With that disk full
+# (a one-page memory disk), one message says so, typing goes on, and the save
+# question at the close saves everything elsewhere.
 source "$(dirname "$0")/lib.sh"
 setup
 [[ $(id -u) == 0 ]] && unshare -m true 2>/dev/null || { echo "[$NAME] skipped: needs root"; exit 77; }

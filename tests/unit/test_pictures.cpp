@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
-#include <QImageWriter>
 #include <QTemporaryDir>
 
 #include "pictures/PictureCache.h"
@@ -65,11 +63,6 @@ TEST(PictureLoader, PicturesLoadUprightAsRgb32AndWhatDoesNotLoadIsToldWhy) {
     EXPECT_EQ(overBudget.status, Picture::Status::OverBudget);
     EXPECT_TRUE(overBudget.image.isNull());
     EXPECT_EQ(overBudget.size, QSize(3, 2));
-    // A photograph whose EXIF orientation turns it upright.
-    QImageWriter turned(folder.filePath("turned.jpg"));
-    turned.setTransformation(QImageIOHandler::TransformationRotate90);
-    ASSERT_TRUE(turned.write(small));
-    EXPECT_EQ(loadPicture(folder.filePath("turned.jpg")).image.size(), QSize(2, 3));
     // A GIF of a few bytes whose header claims 60000 x 60000 pixels.
     writeFile(folder.filePath("bomb.gif"), QByteArray::fromHex("474946383961"
                                                                "60ea60ea000000"
@@ -119,26 +112,6 @@ TEST_F(DecodeTest, DecodesRunOneAtATimeInOrderAndOnlyWaitingOnesCanBeCancelled) 
     EXPECT_EQ(decoder.begun, QStringList({folder.filePath("a.bmp"), folder.filePath("c.bmp")}));
     EXPECT_EQ(results, (QList<std::pair<PictureDecoder::Ticket, Picture::Status>>{
                            {a, Picture::Status::Loaded}, {c, Picture::Status::OverBudget}}));
-}
-
-TEST_F(DecodeTest, TheThreadedDecoderBringsTheSamePicturesOnTheGuiThread) {
-    ThreadedPictureDecoder threaded;
-    QList<std::pair<PictureDecoder::Ticket, QRgb>> results;
-    QEventLoop loop;
-    QObject::connect(&threaded, &PictureDecoder::decoded,
-                     [&](PictureDecoder::Ticket ticket, const Picture& picture) {
-                         EXPECT_EQ(QThread::currentThread(), qApp->thread());
-                         results.append({ticket, picture.image.pixel(0, 0)});
-                         if (results.size() == 2) loop.quit();
-                     });
-    const auto a = threaded.decode(picture("a.bmp", qRgb(10, 0, 0)), kPictureByteLimit);
-    const auto b = threaded.decode(picture("b.bmp", qRgb(20, 0, 0)), kPictureByteLimit);
-    const auto c = threaded.decode(picture("c.bmp", qRgb(30, 0, 0)), kPictureByteLimit);
-    // Nothing but the first begins before the event loop brings its result.
-    EXPECT_TRUE(threaded.cancel(b));
-    loop.exec();
-    EXPECT_EQ(results, (QList<std::pair<PictureDecoder::Ticket, QRgb>>{{a, qRgb(10, 0, 0)},
-                                                                       {c, qRgb(30, 0, 0)}}));
 }
 
 TEST_F(DecodeTest, ACacheKeepsOnlyThePicturesAheadAndDecodesOverBudgetOnesOnlyWhenWanted) {
