@@ -11,7 +11,7 @@ set -euo pipefail
 build=${1:?the fuzz build folder, e.g. build/fuzz}
 seconds=${2:?seconds per target}
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
-targets=(fuzz_letter_set fuzz_settings fuzz_archive fuzz_picture)
+targets=(fuzz_letter_set fuzz_archive)
 
 failed=()
 for target in "${targets[@]}"; do

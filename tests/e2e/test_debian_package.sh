@@ -5,7 +5,6 @@
 # a letter set the user made and packed as README tells. Text and settings go
 # to the user's folders, never into the program folder, though this user
 # could write it, as root could /usr/lib.
-# e2e: timeout 1200
 source "$(dirname "$0")/lib.sh"
 setup
 : "${PICTYPE_SOURCE_DIR:?the source tree}"

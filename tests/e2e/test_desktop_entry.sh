@@ -2,7 +2,6 @@
 # `make desktop-entry DEST=<folder>` lays out exactly what ships and adds a
 # valid menu entry with its icons; a picture opened through the entry, its
 # path full of spaces, arrives whole. A folder holding "%" gets no entry.
-# e2e: uses-build-tree
 source "$(dirname "$0")/lib.sh"
 setup
 : "${PICTYPE_SOURCE_DIR:?the source tree}" "${PICTYPE_BUILD_DIR:?the build tree}"

@@ -8,7 +8,6 @@
 #include "platform/FieldReader.h"
 #include "session/Preferences.h"
 #include "session/Settings.h"
-#include "session/Storage.h"
 #include "session/TypedTextLog.h"
 #include "sound/ClickSounds.h"
 #include "support/Fakes.h"
@@ -77,8 +76,7 @@ TEST(Settings, ReadKeepsWhatCameBeforeAFaultAndWritesOneLine) {
         {"\"/p/a b.jpg\",\"Chalk.txt\",#FALSE#,1\r\n", "/p/a b.jpg", "Chalk.txt", false,
          Qt::Checked},
         {"\"\",\"\",#TRUE#,2", "", "", true, Qt::PartiallyChecked},
-        {"\"p\",\"s\",0,0", "p", "s", false, Qt::Unchecked},  // a number as the truth
-        {"\"p\",\"s\",-1,1", "p", "s", true, Qt::Checked},
+        {"\"p\",\"s\",0,0", "p", "s", false, Qt::Unchecked},        // a number as the truth
         {"\"p\",\"s\",#FALSE#,7", "p", "s", false, Qt::Unchecked},  // the last field refused
         {"\"p\",\"s\",maybe,1", "p", "s", true, Qt::Unchecked},     // the third refused
         {"\"p\",\"s\",#FALSE#", "p", "s", true, Qt::Unchecked},     // both needed
@@ -144,7 +142,6 @@ TEST(TypedTextLog, OpeningsJoinWithOneSpaceAndEnterIsASpaceAndALineEnd) {
         {"ab \b|", "ab\r\n", "ab"},
         {"a\n\b\bz|", "z\r\n", "z"},           // Backspace takes back a whole Enter
         {"ab|c\b\b\bd|", "ab d\r\n", "ab d"},  // but not an earlier opening's text
-        {"\b|x|", "x\r\n", "x"},
         // Any character, kept as UTF-8; Backspace takes back one whole character.
         {"caf\u00e9 \u041f\u20ac|", "caf\xc3\xa9 \xd0\x9f\xe2\x82\xac\r\n",
          "caf\u00e9 \u041f\u20ac"},
@@ -219,17 +216,6 @@ TEST(TypedTextLog, LeftoversAreTheFilesOfEndedRunsThatHoldText) {
     EXPECT_EQ(TypedTextLog::collectLeftovers({program.path(), state.path()}),
               QStringList({program.filePath("~1"), state.filePath("~-3")}));
     EXPECT_FALSE(QFile::exists(program.filePath("~2")));  // it held nothing
-}
-
-TEST(Storage, TheLettersArchiveIsTheFirstFolderHoldingOneUnderAnyLetterCase) {
-    QTemporaryDir own, installed;
-    Storage storage;
-    storage.archiveFolders = {own.path(), installed.path()};
-    EXPECT_EQ(storage.letterArchive(), QString());
-    writeFile(installed.filePath("letters.zip"), "shipped");
-    EXPECT_EQ(storage.letterArchive(), installed.filePath("letters.zip"));
-    writeFile(own.filePath("Letters.ZIP"), "the user's");
-    EXPECT_EQ(storage.letterArchive(), own.filePath("Letters.ZIP"));
 }
 
 TEST(ClickSounds, FourWaveImagesPlayedAtRandom) {

@@ -106,10 +106,10 @@ class WindowTest : public ::testing::Test {
         return nullptr;
     }
     // Types a letter on the canvas Start opened, then leaves it with Esc.
-    void typeOnCanvas(QChar letter, bool leave = true) {
+    void typeOnCanvas(QChar letter) {
         if (CanvasWindow* canvas = startedCanvas()) {
             send(canvas, Qt::Key_A, {}, letter);
-            if (leave) send(canvas, Qt::Key_Escape, {}, "\x1b");
+            send(canvas, Qt::Key_Escape, {}, "\x1b");
         }
     }
 
@@ -172,41 +172,6 @@ TEST_F(WindowTest, CanvasKeysTypeAndCommandAndEveryReleaseClicks) {
     EXPECT_FALSE(showsOnlyThePicture());  // the time, in yellow
     send(window, Qt::Key_F6);
     EXPECT_TRUE(showsOnlyThePicture());
-}
-
-TEST_F(WindowTest, ACanvasClickClearsAndEscClosesWritingTheTextOut) {
-    CanvasWindow* window = openCanvas();
-    send(window, Qt::Key_A, {}, "a");
-    window->resize(1024, 768);
-    QMouseEvent click(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
-                      Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(window, &click);
-    EXPECT_TRUE(showsOnlyThePicture());
-    send(window, Qt::Key_Escape, {}, "\x1b");
-    EXPECT_TRUE(canvasWindow.isNull());
-    EXPECT_EQ(readFile(log.path()), "a\r\n");
-}
-
-TEST_F(WindowTest, TheLauncherShowsTheRememberedChoicesAndWritesThemBack) {
-    const Settings remembered{"/p/x.gif", "Two.txt", false, Qt::PartiallyChecked};
-    openLauncher(remembered, {"Two.txt", "One.txt", "Two.txt"});
-    EXPECT_TRUE(control<QRadioButton>("tiled")->isChecked());
-    EXPECT_EQ(control<QCheckBox>("tinks")->checkState(), Qt::PartiallyChecked);
-    EXPECT_EQ(control<QLabel>("picturePath")->text(), "/p/x.gif");
-    EXPECT_EQ(control<QListWidget>("letterSets")->currentRow(), 2);
-    EXPECT_FALSE(control<QPushButton>("moveToClipboard")->isEnabled());
-    EXPECT_EQ(control<QLabel>("keyHelp")->text().count("\r\n"), 6);
-    EXPECT_EQ(launcher->size(), QSize(297, 349));
-    EXPECT_EQ(launcher->font().pixelSize(), 11);
-    click("centered");
-    click("tinks");
-    EXPECT_TRUE(launcher->close());
-    EXPECT_EQ(exitStatus, 0);
-    EXPECT_EQ(readFile(settingsPath(folder.path())), "\"/p/x.gif\",\"Two.txt\",#TRUE#,1\r\n");
-
-    openLauncher(Settings{}, {"One.txt"});
-    EXPECT_EQ(control<QLabel>("picturePath")->text(), "No picture selected");
-    EXPECT_EQ(control<QListWidget>("letterSets")->currentRow(), 0);
 }
 
 TEST_F(WindowTest, StartOpensTheCanvasOrSaysWhyNotAndTheTextGoesToTheClipboard) {
@@ -371,65 +336,68 @@ TEST_F(WindowTest, PicturesComeFromTheDialogOrADropAndHelpOpensTheHelpFile) {
     EXPECT_EQ(documents.opened, QStringList(folder.path() + "/pictype.txt"));
 }
 
-TEST_F(WindowTest, ALockedCanvasHoldsTheKeyboardAndLeavesOnlyWhenEscIsHeldThreeSeconds) {
-    for (const bool grabbing : {true, false}) {  // X11, and a desktop that cannot grab
-        grab = FakeInputGrab{};
-        grab.grabbing = grabbing;
-        CanvasWindow* window = openCanvas(CanvasLock{clock, grab});
-        EXPECT_EQ(grab.holding, grabbing);
-        clock.now = 1000;
-        sendEscape(window, QEvent::KeyPress, 10);  // a short Esc
-        clock.now = 1150;
-        sendEscape(window, QEvent::KeyRelease, 160);
-        send(window, Qt::Key_A, {}, "a");
-        ASSERT_FALSE(canvasWindow.isNull());
-        EXPECT_EQ(canvas().pen(), QPoint(32, 0));  // Esc typed nothing
-        clock.now = 5000;
-        sendEscape(window, QEvent::KeyPress, 4000);
-        clock.now = 6500;
-        // A repeat as a release and a press at one time, not marked as such.
-        sendEscape(window, QEvent::KeyRelease, 5500);
-        sendEscape(window, QEvent::KeyPress, 5500);
-        // A mark half across the bottom, in the inverse of the picture.
-        const QImage shown = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        EXPECT_EQ(shown.pixel(0, 767), qRgb(246, 246, 246));
-        EXPECT_EQ(shown.pixel(510, 765), qRgb(246, 246, 246));
-        EXPECT_EQ(shown.pixel(514, 767), qRgb(9, 9, 9));
-        EXPECT_EQ(shown.pixel(0, 764), qRgb(9, 9, 9));
-        QFocusEvent lost(QEvent::FocusOut);  // the release may never come
-        QApplication::sendEvent(window, &lost);
-        clock.now = 8000;
-        sendEscape(window, QEvent::KeyPress, 7000, true);
-        ASSERT_FALSE(canvasWindow.isNull());
-        clock.now = 11000;
-        sendEscape(window, QEvent::KeyPress, 10000, true);
-        EXPECT_TRUE(canvasWindow.isNull());
-        EXPECT_FALSE(grab.holding);
-    }
-    EXPECT_EQ(readFile(log.path()), "a a\r\n");
+// The grab of a desktop that allows one is the two-screen journey's to prove.
+TEST_F(WindowTest, ALockedCanvasLeavesOnlyWhenEscIsHeldThreeSecondsAlsoWhereNothingCanGrab) {
+    grab.grabbing = false;
+    CanvasWindow* window = openCanvas(CanvasLock{clock, grab});
+    clock.now = 1000;
+    sendEscape(window, QEvent::KeyPress, 10);  // a short Esc
+    clock.now = 1150;
+    sendEscape(window, QEvent::KeyRelease, 160);
+    send(window, Qt::Key_A, {}, "a");
+    ASSERT_FALSE(canvasWindow.isNull());
+    EXPECT_EQ(canvas().pen(), QPoint(32, 0));  // Esc typed nothing
+    clock.now = 5000;
+    sendEscape(window, QEvent::KeyPress, 4000);
+    clock.now = 6500;
+    // Held half the time: a mark half across the bottom, in the inverse of the picture.
+    const QImage shown = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown.pixel(510, 765), qRgb(246, 246, 246));
+    EXPECT_EQ(shown.pixel(514, 767), qRgb(9, 9, 9));
+    QFocusEvent lost(QEvent::FocusOut);  // the release may never come
+    QApplication::sendEvent(window, &lost);
+    clock.now = 8000;
+    sendEscape(window, QEvent::KeyPress, 7000, true);
+    ASSERT_FALSE(canvasWindow.isNull());
+    clock.now = 11000;
+    sendEscape(window, QEvent::KeyPress, 10000, true);
+    EXPECT_TRUE(canvasWindow.isNull());
+    EXPECT_EQ(grab.asked, 0);
 }
 
-TEST_F(WindowTest, LockIsRememberedBesidePictypeIniWhichKeepsItsFourFields) {
+TEST_F(WindowTest, TheLauncherShowsTheRememberedChoicesAndWritesThemBack) {
+    const Settings remembered{"/p/x.gif", "Two.txt", false, Qt::PartiallyChecked};
     const QString preferencesFile = folder.filePath("pictype-viewer.conf");
-    openLauncher({}, {"One.txt"}, nullptr, Preferences{true});
-    auto* lock = control<QCheckBox>("lock");
+    openLauncher(remembered, {"Two.txt", "One.txt", "Two.txt"}, nullptr, Preferences{true});
+    EXPECT_TRUE(control<QRadioButton>("tiled")->isChecked());
+    EXPECT_EQ(control<QCheckBox>("tinks")->checkState(), Qt::PartiallyChecked);
+    EXPECT_EQ(control<QLabel>("picturePath")->text(), "/p/x.gif");
+    EXPECT_EQ(control<QListWidget>("letterSets")->currentRow(), 2);
+    EXPECT_FALSE(control<QPushButton>("moveToClipboard")->isEnabled());
+    EXPECT_EQ(launcher->size(), QSize(297, 349));
+    EXPECT_EQ(launcher->font().pixelSize(), 11);
+    EXPECT_TRUE(control<QCheckBox>("lock")->isChecked());
+    EXPECT_EQ(control<QCheckBox>("lock")->shortcut(), QKeySequence("Alt+L"));
     const QLabel* help = control<QLabel>("keyHelp");
-    EXPECT_TRUE(lock->isChecked());
-    EXPECT_EQ(lock->shortcut(), QKeySequence("Alt+L"));
     EXPECT_TRUE(help->text().startsWith("Hold Esc 3 s - Unload picture and return here\r\n"));
+    EXPECT_EQ(help->text().count("\r\n"), 6);
     for (const QString& line : help->text().split("\r\n"))
         EXPECT_LE(help->fontMetrics().horizontalAdvance(line), help->width()) << line.toStdString();
+    click("centered");
+    click("tinks");
     click("lock");
     EXPECT_TRUE(help->text().startsWith("Esc - Unload picture and return here\r\n"));
     EXPECT_TRUE(launcher->close());
+    EXPECT_EQ(exitStatus, 0);
+    EXPECT_EQ(readFile(settingsPath(folder.path())), "\"/p/x.gif\",\"Two.txt\",#TRUE#,1\r\n");
     EXPECT_EQ(readFile(preferencesFile), "lock=false\n");
-    EXPECT_EQ(readFile(settingsPath(folder.path())), "\"\",\"\",#TRUE#,0\r\n");
     // A folder where either file goes: told at the close, which ends with status 1.
     for (const QString& blocked : {preferencesFile, settingsPath(folder.path())}) {
         QFile::remove(blocked);
         QDir().mkdir(blocked);
         messages.shown.clear();
         openLauncher({}, {"One.txt"});
+        EXPECT_EQ(control<QLabel>("picturePath")->text(), "No picture selected");
         EXPECT_TRUE(launcher->close());
         EXPECT_EQ(messages.shown, QStringList("Could not write " + blocked));
         EXPECT_EQ(exitStatus, 1);
