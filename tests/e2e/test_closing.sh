@@ -10,8 +10,7 @@ make_picture 1024 768 "$WORK/pictures/plain.bmp"
 printf 'abc' | xclip -selection clipboard -i
 start_program "$WORK/pictures/plain.bmp"
 wait_launcher
-click_start
-wait_screen region 1000 700 24 68 1000 700
+open_canvas
 type_text 'Hi there'
 press Return
 type_text 'Bye'
@@ -21,8 +20,7 @@ expect_bytes "$(text_file)" "$work"
 click_in "$LAUNCHER" 72 156  # Append to Clipboard
 clipboard_holds() { [[ $(xclip -o -selection clipboard 2>/dev/null) == "$1" ]]; }
 wait_for "the text on the clipboard" clipboard_holds $'abc Hi there \r\nBye'
-click_start
-wait_screen region 1000 700 24 68 1000 700
+open_canvas
 type_text 'more'
 wait_screen glyphs more 0 0
 close_window "$LAUNCHER"  # with the canvas up

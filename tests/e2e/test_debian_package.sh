@@ -65,8 +65,7 @@ as_user "$root/usr/bin/pictype-viewer" "$WORK/pictures/plain.bmp" >>"$WORK/progr
 PROGRAM_PID=$!
 wait_launcher
 click_in "$LAUNCHER" 200 95 && press End  # the last set in the list
-click_start
-wait_screen region 1000 700 24 68 1000 700
+open_canvas
 type_text 'installed'
 wait_screen glyphs 'installed' 0 0
 press Escape

@@ -9,8 +9,7 @@ make_picture 1024 768 "$WORK/pictures/plain.bmp"
 before=$(ls -A "$PROGRAM_DIR")
 start_program "$WORK/pictures/plain.bmp"
 wait_launcher
-click_start
-wait_screen region 1000 700 24 68 1000 700
+open_canvas
 type_text 'kept words'
 expect_bytes "$(text_file)" 'kept words\r\n'  # a second after the last key
 kill -9 "$PROGRAM_PID"
@@ -23,8 +22,7 @@ wait_launcher
 answer n  # offered: No deletes it
 [[ -z $(compgen -G "$PROGRAM_DIR/~*") ]] || fail "the leftover is still there"
 
-click_start
-wait_screen region 1000 700 24 68 1000 700
+open_canvas
 type_text 'to the end'
 wait_screen glyphs 'to the end' 0 0
 kill -TERM "$PROGRAM_PID"

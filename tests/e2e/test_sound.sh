@@ -14,8 +14,7 @@ print(sum(abs(s) > 300 for s in array.array("h", raw[: len(raw) // 2 * 2])))' \
     $(compgen -G "$SDL_DISKAUDIOFILE")
 }
 type_on_canvas() {
-  click_start
-  wait_screen region 1000 700 24 68 1000 700
+  open_canvas
   type_text 'tink tink'
   press Return F6
   sleep 0.5

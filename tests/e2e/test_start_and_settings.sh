@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Without letters.zip the program says why and ends, writing nothing. With it,
-# under any letter case, the remembered choices are written back byte for
-# byte; a picture on the command line, even split into words by a shell,
-# becomes the chosen one.
+# under any letter case, a picture on the command line, even split into words
+# by a shell, becomes the chosen one and the other remembered choices are
+# written back byte for byte.
 source "$(dirname "$0")/lib.sh"
 setup
 mv "$PROGRAM_DIR/letters.zip" "$WORK/letters.zip"
@@ -13,15 +13,7 @@ wait_exit
 [[ ! -e $PROGRAM_DIR/pictype.ini ]] || fail "a run without letters.zip wrote pictype.ini"
 
 mv "$WORK/letters.zip" "$PROGRAM_DIR/Letters.ZIP"
-settings="\"$PROGRAM_DIR/pictures/night-sky-tile.bmp\",\"Chalk.txt\",#FALSE#,1\r\n"
-printf '%b' "$settings" >"$PROGRAM_DIR/pictype.ini"
-start_program
-wait_launcher
-close_window "$LAUNCHER"
-wait_exit
-expect "$STATUS" 0 "exit status"
-expect_bytes "$PROGRAM_DIR/pictype.ini" "$settings"
-
+printf '"%s",%s\r\n' "$PROGRAM_DIR/pictures/night-sky-tile.bmp" '"Chalk.txt",#FALSE#,1' >"$PROGRAM_DIR/pictype.ini"
 picture="$WORK/my pictures/summer hills.jpg"
 mkdir -p "$WORK/my pictures"
 cp "$PROGRAM_DIR/pictures/green-hills.jpg" "$picture"
@@ -30,5 +22,6 @@ start_program "${words[@]}"
 wait_launcher
 close_window "$LAUNCHER"
 wait_exit
+expect "$STATUS" 0 "exit status"
 expect_bytes "$PROGRAM_DIR/pictype.ini" "\"$picture\",\"Chalk.txt\",#FALSE#,1\r\n"
 [[ -z $(compgen -G "$PROGRAM_DIR/~*") ]] || fail "a typed-text file was left behind"

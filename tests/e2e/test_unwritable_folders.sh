@@ -23,8 +23,7 @@ start_program() {
 }
 start_program
 wait_launcher
-click_start
-wait_screen region 1000 700 24 68 1000 700
+open_canvas
 type_text 'first'
 sleep 1.5  # written: the disk's one page is taken
 expect "$(windows)" "$LAUNCHER" "the windows before the disk is full"

@@ -30,41 +30,6 @@ TEST(FieldReader, SeparatorsQuotesAndNumbers) {
     EXPECT_THROW(reader.readString(), FieldError);
 }
 
-TEST(FieldReader, PixelLinesOfTheUsualFormReadInOnePassAsFieldByField) {
-    const struct {
-        const char* line;
-        bool onePass;
-    } rows[] = {
-        {"1,2,3\r\n", true},      {"31,31,16777215\r\n", true}, {"05,7,12345678,9", true},
-        {"1,2,3\n", true},        {"1,2,3\r9", true},           {"1,2,123456789\r\n", false},
-        {"100,2,3\r\n", false},   {"-1,2,3\r\n", false},        {"1 ,2,3\r\n", false},
-        {"1,2,3 \r\n", false},    {"\r\n1,2,3\r\n", false},     {"1,2,+3\r\n", false},
-        {"1,2,\"3\"\r\n", false}, {"1,2\r\n3\r\n", false},
-    };
-    // Enough data after each line for a read of sixteen bytes.
-    const QByteArray after = "4,5,6\r\n7,8,9\r\n";
-    for (const auto& row : rows) {
-        const QByteArray data = row.line + after;
-        FieldReader fast(data), byField(data);
-        int16_t x = 0, y = 0;
-        int32_t colour = 0;
-        ASSERT_EQ(fast.readPixelFields(x, y, colour), row.onePass) << row.line;
-        if (!row.onePass) {
-            EXPECT_EQ(fast.position(), 0) << row.line;
-            continue;
-        }
-        EXPECT_EQ(x, byField.readInt16()) << row.line;
-        EXPECT_EQ(y, byField.readInt16()) << row.line;
-        EXPECT_EQ(colour, byField.readInt32()) << row.line;
-        EXPECT_EQ(fast.position(), byField.position()) << row.line;
-        EXPECT_EQ(fast.fieldStart(), byField.fieldStart()) << row.line;
-    }
-    int16_t x = 0, y = 0;
-    int32_t colour = 0;
-    EXPECT_FALSE(
-        FieldReader("1,2,3\r\n").readPixelFields(x, y, colour));  // too short to look ahead
-}
-
 TEST(Settings, ReadKeepsWhatCameBeforeAFaultAndWritesOneLine) {
     const struct {
         const char* file;
