@@ -68,6 +68,13 @@ new_window() {
 }
 wait_launcher() { LAUNCHER=$(new_window ""); sleep 0.3; }
 
+# Fills in the file dialog of the given title with a path.
+in_dialog() {
+  focus "$(xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1)"
+  type_text "$2"
+  press Return
+}
+
 # Answers the message box that comes up over the launcher with keys.
 answer() {
   local box

@@ -29,9 +29,7 @@ work='Hi there \r\nBye more\r\n'
 expect_bytes "$(text_file)" "$work"
 close_window "$LAUNCHER"
 answer y
-focus "$(xdotool search --sync --onlyvisible --name '^Save As$' | head -n 1)"
-type_text "$WORK/notes"
-press Return
+in_dialog 'Save As' "$WORK/notes"
 wait_exit
 expect "$STATUS" 0 "exit status"
 expect_bytes "$WORK/notes" "$work"

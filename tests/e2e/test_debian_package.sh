@@ -28,9 +28,7 @@ expected=(
 for picture in "$PICTYPE_SOURCE_DIR"/data/pictures/*.{jpg,bmp,gif}; do
   expected+=("$lib/pictures/${picture##*/}")
 done
-for size in 16 22 24 32 48 64 128 256; do
-  expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/pictype-viewer.png")
-done
+expected+=(./usr/share/icons/hicolor/{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}/apps/pictype-viewer.png)
 expect "$(dpkg-deb --contents "$deb" | grep -v '^d' | sed -E 's/^([^ ]+ +){5}//' | sort)" \
   "$(printf '%s\n' "${expected[@]}" | sort)" "the package's files"
 lintian --fail-on error,warning "$deb" >"$WORK/lintian.log" 2>&1 || fail "lintian: $(cat "$WORK/lintian.log")"

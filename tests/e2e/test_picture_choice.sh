@@ -10,9 +10,7 @@ make_picture 301 200 "$WORK/pictures/middle.bmp"
 start_program
 wait_launcher
 click_in "$LAUNCHER" 72 52
-focus "$(xdotool search --sync --onlyvisible --name "^Open$" | head -n 1)"
-type_text "$WORK/pictures/middle.bmp"
-press Return
+in_dialog Open "$WORK/pictures/middle.bmp"
 wait_for "the dialog to close" eval '! xdotool search --onlyvisible --name "^Open$"'
 click_start
 wait_screen region 361 284 301 200 0 0  # (1024 - 301) / 2, (768 - 200) / 2

@@ -39,9 +39,7 @@ before=$(windows)
 close_window "$LAUNCHER"
 focus "$(new_window "$before")"
 press y
-focus "$(xdotool search --sync --onlyvisible --name '^Save As$' | head -n 1)"
-type_text "$WORK/out/saved.txt"
-press Return
+in_dialog 'Save As' "$WORK/out/saved.txt"
 wait_exit
 expect "$STATUS" 0 "exit status"
 expect_bytes "$WORK/out/saved.txt" 'first second third\r\n'

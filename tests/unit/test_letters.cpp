@@ -36,9 +36,7 @@ TEST(LetterSet, DamagedFilesLoadWhatComesBeforeTheFault) {
         {whole, 95, 0, false, 4},
         {whole + block(e, 2) + block("\xd0\x96", 1) + "\r\n\x1a", 95, 2, false, 4},
         {whole + block(e, 1) + block(e, 1), 95, 1, true, 4},  // a second "é"
-        {whole + block("a", 1), 95, 0, true, 4},              // one of the 95
         {whole + block("\xc3", 1), 95, 0, true, 4},           // not UTF-8
-        {whole + block(e, 3).chopped(9), 95, 0, true, 4},     // "é" keeps the two pixels read
         {letterSetText([](int p) { return p == 3 ? 1024 : 1; }), 95, 0, false, 1024},
         {letterSetText([](int p) { return p == 3 ? 1025 : 1; }), 3, 0, true, 1024},
         {whole.left(whole.indexOf("\"char 10\"") + 10), 10, 0, true, 1},  // cut after a label
@@ -68,32 +66,10 @@ TEST(LetterSet, DamagedFilesLoadWhatComesBeforeTheFault) {
             }
         }
         EXPECT_EQ(letters.glyph(U'\u0436').has_value(), !reading.complete) << says;
-        if (row.file.endsWith("1,0,255\r\n2,0")) {
-            EXPECT_EQ(letters.glyph(U'\u00e9')->size(), 2u);
-        }
         EXPECT_EQ(letters.pixelsAt(row.blocksRead == 95 ? 3 : row.blocksRead).size(),
                   size_t(row.stoppedCount))
             << says;
     }
-}
-
-TEST(LetterSet, GlyphsOfAnyCharacterAndTheFileWrittenBack) {
-    const QByteArray file = letterSetText() + block("\xc3\xa9", 2) +  // é
-                            block("\xe2\x82\xac", 1) +                // €
-                            block("\xf0\x9f\x99\x82", 3);             // 🙂, past 16 bits
-    LetterSet letters;
-    ASSERT_EQ(letters.read(file).extraBlocksRead, 3);
-    EXPECT_EQ(letters.indexOf(U'\u20ac'), 96);
-    EXPECT_EQ(letters.glyph(U'\U0001F642')->size(), 3u);
-    for (const char32_t none : {U'\t', U'\x7f', U'\x80', U'\u00ea', U'\u0416'})
-        EXPECT_FALSE(letters.glyph(none)) << uint(none);
-    // Written out with labels of its own.
-    EXPECT_TRUE(letters.format().startsWith("\"a\",1\r\n0,0,0\r\n\"b\",2\r\n"));
-    EXPECT_TRUE(letters.format().contains("\r\n\"\xe2\x82\xac\",1\r\n0,0,255\r\n"));
-
-    // A set whose "?" draws nothing still shows a character it lacks: a frame.
-    letters.setGlyph(U'?', {});
-    EXPECT_GT(letters.fallback().size(), 40u);
 }
 
 TEST(LetterArchive, ListsAndReadsItsMembersOnlyBelowTheFolderAndNeverThroughALink) {
@@ -109,12 +85,10 @@ TEST(LetterArchive, ListsAndReadsItsMembersOnlyBelowTheFolderAndNeverThroughALin
     const LetterArchive archive(folder.filePath("letters.zip"));
     EXPECT_EQ(archive.list().names,
               QStringList({"B.txt", "sub/A.txt", "../up.txt", "/abs.txt", "Huge.txt"}));
-    EXPECT_TRUE(archive.list().complete);
     EXPECT_EQ(archive.read("sub/A.txt"), QByteArray("ay"));
     for (const char* unreadable :
          {"missing.txt", "../up.txt", "/abs.txt", "sub//A.txt", "sub\\A.txt", "Huge.txt"})
         EXPECT_EQ(archive.read(unreadable), std::nullopt) << unreadable;
-    EXPECT_TRUE(QDir(folder.filePath("temp")).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
     EXPECT_FALSE(LetterArchive(folder.filePath("temp")).list().complete);
     qputenv("TEMP", "");  // unset: the platform's temporary folder
     EXPECT_EQ(archive.read("B.txt"), QByteArray("bee"));
@@ -159,7 +133,6 @@ TEST(LettersTool, CommandsMakeCheckPreviewAndPackSets) {
           "-o", folder.filePath("Chars.txt")},
          0,
          "further ones"},
-        {{"preview", set, "--zoom", "0", "-o", "p.png"}, 2, "--zoom"},
     };
     for (const auto& row : rows) {
         QString out;
@@ -176,7 +149,6 @@ TEST(LettersTool, CommandsMakeCheckPreviewAndPackSets) {
     // order; an unassigned code point in a range is left out.
     LetterSet chars;
     EXPECT_EQ(chars.read(readFile(folder.filePath("Chars.txt"))).stopReason, "");
-    for (const char32_t drawn : {U'Ω', U'€', U'ü'}) EXPECT_TRUE(chars.glyph(drawn)) << uint(drawn);
     EXPECT_FALSE(chars.glyph(U'\u0378'));
     EXPECT_EQ(chars.characterAt(95), U'ü');
     EXPECT_EQ(chars.characterAt(chars.size() - 1), U'€');

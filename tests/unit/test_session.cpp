@@ -1,15 +1,12 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
-#include <QSet>
 #include <QTemporaryDir>
-#include <QtEndian>
 
 #include "platform/FieldReader.h"
 #include "session/Preferences.h"
 #include "session/Settings.h"
 #include "session/TypedTextLog.h"
-#include "sound/ClickSounds.h"
 #include "support/Fakes.h"
 #include "support/TestFiles.h"
 
@@ -44,8 +41,6 @@ TEST(Settings, ReadKeepsWhatCameBeforeAFaultAndWritesOneLine) {
         {"\"p\",\"s\",0,0", "p", "s", false, Qt::Unchecked},        // a number as the truth
         {"\"p\",\"s\",#FALSE#,7", "p", "s", false, Qt::Unchecked},  // the last field refused
         {"\"p\",\"s\",maybe,1", "p", "s", true, Qt::Unchecked},     // the third refused
-        {"\"p\",\"s\",#FALSE#", "p", "s", true, Qt::Unchecked},     // both needed
-        {"\"p\"", "p", "", true, Qt::Unchecked},
     };
     for (const auto& row : rows) {
         Settings settings;
@@ -64,19 +59,12 @@ TEST(Settings, ReadKeepsWhatCameBeforeAFaultAndWritesOneLine) {
 }
 
 TEST(Preferences, OnlyAClearLockTurnsItOn) {
-    const struct {
-        QByteArray file;
-        bool lock;
-    } rows[] = {
-        {" lock = true \r\n", true},
-        {"# a note\nother=1\n\xff\xfe\nlock=true", true},
-        {"lock=true\nlock=false\n", false},  // the last line wins
-        {"lock=yes\nlocked=true\nlock true\n", false},
-    };
-    for (const auto& row : rows) {
+    for (const auto& [file, lock] : {std::pair(" lock = true \r\n# a note\n", true),
+                                     std::pair("lock=true\nlock=false\n", false),  // the last wins
+                                     std::pair("lock=yes\nlocked=true\n", false)}) {
         Preferences preferences;
-        preferences.parse(row.file);
-        EXPECT_EQ(preferences.lockCanvas, row.lock) << row.file.toStdString();
+        preferences.parse(file);
+        EXPECT_EQ(preferences.lockCanvas, lock) << file;
     }
 }
 
@@ -181,22 +169,6 @@ TEST(TypedTextLog, LeftoversAreTheFilesOfEndedRunsThatHoldText) {
     EXPECT_EQ(TypedTextLog::collectLeftovers({program.path(), state.path()}),
               QStringList({program.filePath("~1"), state.filePath("~-3")}));
     EXPECT_FALSE(QFile::exists(program.filePath("~2")));  // it held nothing
-}
-
-TEST(ClickSounds, FourWaveImagesPlayedAtRandom) {
-    FakeSound output;
-    ClickSounds clicks(output);
-    for (const QByteArray& image : clicks.images()) {  // no pad byte after odd sample counts
-        ASSERT_GT(image.size(), 44);
-        EXPECT_EQ(qFromLittleEndian<int32_t>(image.data() + 40), image.size() - 44);
-    }
-    QSet<qsizetype> heard;
-    for (int i = 0; i < 100; ++i) {
-        clicks.playAny();
-        heard << std::find(clicks.images().begin(), clicks.images().end(), output.played.last()) -
-                     clicks.images().begin();
-    }
-    EXPECT_EQ(heard, QSet<qsizetype>({0, 1, 2, 3}));
 }
 
 }  // namespace

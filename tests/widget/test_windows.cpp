@@ -28,14 +28,6 @@
 
 namespace {
 
-// Esc pressed or released at an event time; a repeat's marked as one or not.
-void sendEscape(QWidget* window, QEvent::Type type, uint64_t time, bool repeat = false) {
-    QKeyEvent event(type, Qt::Key_Escape, {}, "\x1b", repeat);
-    event.setTimestamp(time);
-    QApplication::sendEvent(window, &event);
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 void send(QWidget* window, int key, Qt::KeyboardModifiers modifiers = {},
           const QString& text = {}) {
     QKeyEvent down(QEvent::KeyPress, key, modifiers, text);
@@ -61,11 +53,11 @@ class WindowTest : public ::testing::Test {
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    CanvasWindow* openCanvas(std::optional<CanvasLock> lock = std::nullopt) {
+    CanvasWindow* openCanvas() {
         canvasWindow =
             new CanvasWindow(std::make_unique<Canvas>(QSize(1024, 768), letters, log, messages,
                                                       PictureFolder(picture), Placement::Centered),
-                             log, &clicks, decoder, lock);
+                             log, &clicks, decoder, std::nullopt);
         canvasWindow->showPicture(loadPicture(picture).image, QRect());
         QObject::connect(canvasWindow, &CanvasWindow::pictureChanged,
                          [this](const QString& path) { shown << path; });
@@ -330,35 +322,6 @@ TEST_F(WindowTest, PicturesComeFromTheDialogOrADropAndHelpOpensTheHelpFile) {
     EXPECT_EQ(label->toolTip(), longPath);
     click("help");
     EXPECT_EQ(documents.opened, QStringList(folder.path() + "/pictype.txt"));
-}
-
-// The grab of a desktop that allows one is the two-screen journey's to prove.
-TEST_F(WindowTest, ALockedCanvasLeavesOnlyWhenEscIsHeldThreeSecondsAlsoWhereNothingCanGrab) {
-    grab.grabbing = false;
-    CanvasWindow* window = openCanvas(CanvasLock{clock, grab});
-    clock.now = 1000;
-    sendEscape(window, QEvent::KeyPress, 10);  // a short Esc
-    clock.now = 1150;
-    sendEscape(window, QEvent::KeyRelease, 160);
-    send(window, Qt::Key_A, {}, "a");
-    ASSERT_FALSE(canvasWindow.isNull());
-    EXPECT_EQ(canvas().pen(), QPoint(32, 0));  // Esc typed nothing
-    clock.now = 5000;
-    sendEscape(window, QEvent::KeyPress, 4000);
-    clock.now = 6500;
-    // Held half the time: a mark half across the bottom, in the inverse of the picture.
-    const QImage shown = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(shown.pixel(510, 765), qRgb(246, 246, 246));
-    EXPECT_EQ(shown.pixel(514, 767), qRgb(9, 9, 9));
-    QFocusEvent lost(QEvent::FocusOut);  // the release may never come
-    QApplication::sendEvent(window, &lost);
-    clock.now = 8000;
-    sendEscape(window, QEvent::KeyPress, 7000, true);
-    ASSERT_FALSE(canvasWindow.isNull());
-    clock.now = 11000;
-    sendEscape(window, QEvent::KeyPress, 10000, true);
-    EXPECT_TRUE(canvasWindow.isNull());
-    EXPECT_EQ(grab.asked, 0);
 }
 
 TEST_F(WindowTest, TheLauncherShowsTheRememberedChoicesAndWritesThemBack) {
