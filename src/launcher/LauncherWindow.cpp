@@ -179,9 +179,10 @@ void LauncherWindow::showKeyHelp() {
 
 void LauncherWindow::showPath(const QString& path) {
     // A long path loses its middle; the whole of it is in the tooltip.
+    const QString shown = shownPath(path);
     picturePath_->setText(
-        picturePath_->fontMetrics().elidedText(path, Qt::ElideMiddle, picturePath_->width()));
-    picturePath_->setToolTip(path);
+        picturePath_->fontMetrics().elidedText(shown, Qt::ElideMiddle, picturePath_->width()));
+    picturePath_->setToolTip(shown);
 }
 
 void LauncherWindow::showPictureChoice() {
@@ -195,7 +196,7 @@ QString LauncherWindow::askForPicture() {
     // Where the chosen picture is, or else the user's pictures.
     const QString folder = settings_.pictureFile.isEmpty()
                                ? QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)
-                               : QFileInfo(settings_.pictureFile).absolutePath();
+                               : QFileInfo(shownPath(settings_.pictureFile)).absolutePath();
     return services_.fileDialogs.openFile(pictureFilter(), folder);
 }
 
@@ -300,7 +301,7 @@ void LauncherWindow::finishOpening() {
     opening_.reset();
     if (!picture.loaded()) {
         setEnabled(true);
-        services_.messages.inform(refusalMessage(settings_.pictureFile, picture));
+        services_.messages.inform(refusalMessage(shownPath(settings_.pictureFile), picture));
         return;
     }
     traceMark("picture at hand");

@@ -1,5 +1,6 @@
 #include "platform/Files.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,6 +16,25 @@
 #include <cstring>
 
 namespace {
+
+// Where the links of pathFromNative() go, a folder for each folder linked to.
+QString nameLinksFolder() {
+    return joinPath(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation),
+                    QStringLiteral("pictype-viewer/names"));
+}
+
+// A relative path taken against the current folder.
+QByteArray againstCurrentFolder(QByteArray path) {
+    if (path.startsWith('/')) return path;
+    char* here = ::getcwd(nullptr, 0);
+    path.prepend(QByteArray(here ? here : ".") + '/');
+    ::free(here);
+    return path;
+}
+
+QString readableName(const QByteArray& name) {
+    return QFile::decodeName(name).replace(QChar::ReplacementCharacter, u'_');
+}
 
 // A failed write's cause as a person would put it.
 QString reasonFor(int error) {
@@ -92,24 +112,41 @@ QByteArray joinedArguments(int argc, char** argv) {
     return args.join(' ');
 }
 
-QString openablePath(QByteArray nativePath) {
-    if (nativePath.isEmpty()) return QString();
-    if (!nativePath.startsWith('/')) {
-        char* here = ::getcwd(nullptr, 0);
-        nativePath.prepend(QByteArray(here ? here : ".") + '/');
-        ::free(here);
-    }
+QString pathFromNative(const QByteArray& nativePath) {
     const QString decoded = QFile::decodeName(nativePath);
     if (QFile::encodeName(decoded) == nativePath) return decoded;
-    const QString folder = joinPath(
-        QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation), "pictype-viewer/names");
-    QDir().mkpath(folder);
-    const QString alias =
-        joinPath(folder, QFileInfo(decoded).fileName().replace(QChar::ReplacementCharacter, u'_'));
-    QFile::remove(alias);
-    if (::symlink(nativePath.constData(), QFile::encodeName(alias).constData()) != 0)
-        return decoded;
-    return alias;
+    const qsizetype nameStart = nativePath.lastIndexOf('/') + 1;
+    const QByteArray folder = againstCurrentFolder(nativePath.left(nameStart));
+    // Made afresh, so that it holds what the folder holds now.
+    const QString links = joinPath(nameLinksFolder(), QString::number(qHash(folder), 16));
+    QDir(links).removeRecursively();
+    QDir().mkpath(links);
+    if (DIR* entries = ::opendir(folder.constData())) {
+        while (const dirent* entry = ::readdir(entries)) {
+            const QByteArray name(entry->d_name);
+            if (name != "." && name != "..")
+                ::symlink((folder + name).constData(),
+                          QFile::encodeName(joinPath(links, readableName(name))).constData());
+        }
+        ::closedir(entries);
+    }
+    return joinPath(links, readableName(nativePath.mid(nameStart)));
+}
+
+QString openablePath(const QByteArray& nativePath) {
+    return nativePath.isEmpty() ? QString() : pathFromNative(againstCurrentFolder(nativePath));
+}
+
+QByteArray nativePath(const QString& path) {
+    const QByteArray bytes = QFile::encodeName(path);
+    if (!path.startsWith(nameLinksFolder() + QLatin1Char('/'))) return bytes;
+    QByteArray target(PATH_MAX, '\0');
+    const ssize_t size = ::readlink(bytes.constData(), target.data(), size_t(target.size()));
+    return size > 0 ? target.left(size) : bytes;
+}
+
+QString shownPath(const QString& path) {
+    return QFile::decodeName(nativePath(path));
 }
 
 bool writeFileWhole(const QString& path, const QByteArray& data, QString* reason) {

@@ -31,11 +31,25 @@ QStringList tempFolders();
 // The program's arguments joined by single spaces, as the system gave them.
 QByteArray joinedArguments(int argc, char** argv);
 
-// A path given in the file system's own bytes (a relative one taken against
-// the current folder) as a path Qt can open. A name the system's encoding
-// cannot carry is reached through a link of a readable name among the
-// user's runtime files.
-QString openablePath(QByteArray nativePath);
+// A path in the file system's own bytes as a path Qt can open: the same path
+// when the system's encoding carries it. Otherwise the file is reached
+// through a folder, among the user's runtime files, of links of readable
+// names (the characters the encoding cannot carry as "_") to everything in
+// its folder, so that the files beside it are reached too.
+QString pathFromNative(const QByteArray& nativePath);
+
+// pathFromNative() of a path given by the user, a relative one taken against
+// the current folder.
+QString openablePath(const QByteArray& nativePath);
+
+// The file system's own bytes of a path, also of one that pathFromNative()
+// made a link for.
+QByteArray nativePath(const QString& path);
+
+// A path as the user knows it, for labels and messages: that of the file a
+// link of pathFromNative() stands for, any character the encoding cannot
+// carry shown as a replacement mark.
+QString shownPath(const QString& path);
 
 // Replaces `path` whole with `data`: written to a sibling file and renamed
 // over the old one, so a crash or a full disk never leaves a half-written

@@ -25,7 +25,7 @@ QString settingsPath(const QString& programFolder) {
 void Settings::parse(const QByteArray& data) {
     FieldReader reader(data);
     try {
-        pictureFile = reader.readString();
+        pictureFile = pathFromNative(reader.readBytes().toByteArray());
         letterSetName = reader.readString();
         const FieldValue centeredField = reader.readValue();
         const FieldValue tinksField = reader.readValue();
@@ -37,7 +37,7 @@ void Settings::parse(const QByteArray& data) {
 }
 
 QByteArray Settings::format() const {
-    return '"' + pictureFile.toLocal8Bit() + "\",\"" + letterSetName.toLocal8Bit() + "\"," +
+    return '"' + nativePath(pictureFile) + "\",\"" + letterSetName.toLocal8Bit() + "\"," +
            (centered ? "#TRUE#" : "#FALSE#") + ',' + QByteArray::number(storedFromTinks(tinks)) +
            "\r\n";
 }

@@ -5,12 +5,15 @@
 #include <QImage>
 #include <QImageReader>
 #include <QTemporaryDir>
+#include <cstdio>
 
 #include "pictures/PictureCache.h"
 #include "pictures/PictureDecoder.h"
 #include "pictures/PictureFolder.h"
 #include "pictures/PictureLoader.h"
 #include "pictures/PictureStepper.h"
+#include "platform/Files.h"
+#include "session/Settings.h"
 #include "support/Fakes.h"
 #include "support/TestFiles.h"
 
@@ -34,6 +37,20 @@ TEST(PictureFolder, TheChosenPictureFirstThenTheOthersInNameOrderEachWithItsOffs
     EXPECT_EQ(pictures.currentIndex(), 2);
     EXPECT_EQ(PictureFolder(folder.filePath("none/x.bmp")).size(), 1);
     EXPECT_TRUE(PictureFolder("no-folder.jpg").isEmpty());
+}
+
+TEST(PictureFolder, ANameNoEncodingCarriesIsReachedWithItsNeighboursAndRememberedAsItIs) {
+    QTemporaryDir folder;
+    const QByteArray native = QFile::encodeName(folder.path()) + "/b\xe9.bmp";
+    std::fclose(std::fopen(native.constData(), "w"));
+    writeFile(folder.filePath("a.bmp"), "");
+    const QByteArray stored = '"' + native + "\",\"One.txt\",#TRUE#,0\r\n";
+    Settings settings;
+    settings.parse(stored);
+    EXPECT_EQ(shownPath(settings.pictureFile), folder.path() + QString::fromUtf16(u"/b\ufffd.bmp"));
+    EXPECT_EQ(PictureFolder(settings.pictureFile).size(), 2);  // a.bmp beside it
+    EXPECT_EQ(settings.format(), stored);
+    std::remove(native.constData());  // a name Qt cannot remove
 }
 
 TEST(PictureFolder, PicturesAreKnownByTheirExtensions) {
