@@ -26,9 +26,8 @@ T nextOf(std::deque<T>& script, T otherwise = T()) {
 struct FakeMessageBoxes : MessageBoxes {
     void inform(const QString& text) override { shown << text; }
     Answer ask(const QString& text) override { return inform(text), nextOf(answers, Answer::No); }
-    void notify(const QString& text) override { notified << text; }
-    QStringList shown;     // informed and asked
-    QStringList notified;  // shown without stopping the typing
+    void notify(const QString&) override {}
+    QStringList shown;  // informed and asked
     std::deque<Answer> answers;
 };
 
@@ -67,14 +66,11 @@ struct FakeClock : Clock {
     int32_t now = 1000;
 };
 
+// A desktop that cannot grab the keyboard; the grab is the two-screen journey's.
 struct FakeInputGrab : InputGrab {
-    bool possible() const override { return grabbing; }
-    bool grab(QWindow&) override { return ++asked, holding = nextOf(answers, true); }
-    void release(QWindow&) override { holding = false; }
-    bool grabbing = true;      // false: a desktop that cannot grab
-    std::deque<bool> answers;  // false: the desktop refused this time
-    int asked = 0;
-    bool holding = false;
+    bool possible() const override { return false; }
+    bool grab(QWindow&) override { return false; }
+    void release(QWindow&) override {}
 };
 
 // Decodes when the test says so, with the real loadPicture().
@@ -83,13 +79,10 @@ struct FakePictureDecoder : PictureDecoder {
         begun << path;
         budgets << budget;
     }
-    // Ends the decode under way.
-    void finishOne() { finish(loadPicture(begun.last(), budgets.last())); }
     // Ends every decode, also those that begin meanwhile.
     void finishAll() {
-        while (busy()) finishOne();
+        while (busy()) finish(loadPicture(begun.last(), budgets.last()));
     }
-    using PictureDecoder::busy;
     QStringList begun;
     QList<qint64> budgets;
 };
