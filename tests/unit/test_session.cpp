@@ -91,8 +91,7 @@ TEST(TypedTextLog, OpeningsJoinWithOneSpaceAndEnterIsASpaceAndALineEnd) {
     } rows[] = {
         {"ab|cd|", "ab cd\r\n", "ab cd"},
         {"ab\n|cd|", "ab \r\ncd\r\n", "ab \r\ncd"},
-        {"ab|||", "ab \r\n", "ab "},  // an empty opening after text adds one space
-        {"ab \b|", "ab\r\n", "ab"},
+        {"ab|||", "ab \r\n", "ab "},           // an empty opening after text adds one space
         {"a\n\b\bz|", "z\r\n", "z"},           // Backspace takes back a whole Enter
         {"ab|c\b\b\bd|", "ab d\r\n", "ab d"},  // but not an earlier opening's text
         // Any character, kept as UTF-8; Backspace takes back one whole character.
