@@ -100,7 +100,7 @@ close_window() { "$PICTYPE_BIN_DIR/x-close-window" "$1"; }  # as a window manage
 
 click_at() { xdotool mousemove "$1" "$2" click 1 && sleep 0.2; }
 click_in() { xdotool mousemove --window "$1" "$2" "$3" click 1 && sleep 0.2; }
-click_start() { click_in "$LAUNCHER" 72 20; }
+click_start() { focus "$LAUNCHER" && click_in "$LAUNCHER" 72 20; }
 # Start, then the canvas over a 1024 x 768 picture of the known pixels, once up.
 open_canvas() { click_start; wait_screen region 1000 700 24 68 1000 700; }
 
