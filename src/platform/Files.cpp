@@ -124,7 +124,9 @@ QString pathFromNative(const QByteArray& nativePath) {
     if (DIR* entries = ::opendir(folder.constData())) {
         while (const dirent* entry = ::readdir(entries)) {
             const QByteArray name(entry->d_name);
-            if (name != "." && name != "..")
+            if (name == "." || name == "..") continue;
+            // A second name that reads as one linked already is left out.
+            [[maybe_unused]] const int linked =
                 ::symlink((folder + name).constData(),
                           QFile::encodeName(joinPath(links, readableName(name))).constData());
         }
