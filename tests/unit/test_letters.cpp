@@ -141,6 +141,8 @@ TEST(LettersTool, CommandsMakeCheckPreviewAndPackSets) {
         stream.flush();
         EXPECT_TRUE(out.contains(row.says)) << out.toStdString();
     }
+    EXPECT_TRUE(readFile(set).startsWith("\"a\",") &&
+                readFile(set).contains("\n\"double quote\","));
     EXPECT_EQ(QImage(folder.filePath("p.png")).size(), QSize((32 + 3 * 32) * 3, (32 + 32) * 3));
     qputenv("TEMP", QFile::encodeName(folder.path()));
     EXPECT_EQ(LetterArchive(zip).list().names, QStringList{"Made.txt"});
