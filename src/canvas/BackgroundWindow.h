@@ -17,8 +17,6 @@ class BackgroundWindow final : public ScreenWindow {
     // The picture again, after it changed.
     void compose(const QImage& picture, Placement placement);
 
-    const QImage& image() const { return image_; }
-
   signals:
     void clicked();
 

@@ -72,8 +72,6 @@ class CanvasWindow : public ScreenWindow {
     void showPicture(QImage picture, const QRect& launcher);
 
     const Canvas& canvas() const { return *canvas_; }
-    // The windows over the screens it does not type on.
-    const std::vector<BackgroundWindow*>& backgrounds() const { return backgrounds_; }
 
   signals:
     // F4 or F5 showed another picture.
