@@ -287,10 +287,10 @@ void BM_KeyEventPath(benchmark::State& state) {
 // marked as repeats, as the keyboard sends them.
 void BM_HeldKeyLocked(benchmark::State& state) {
     SystemClock clock;
-    QtInputGrab grab;
+    const std::unique_ptr<InputGrab> grab = makeInputGrab();
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"), true);
     QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"), true);
-    keysThroughWindow(state, CanvasLock{clock, grab}, {&release, &press});
+    keysThroughWindow(state, CanvasLock{clock, *grab}, {&release, &press});
 }
 
 }  // namespace

@@ -12,8 +12,10 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev
   libzip-dev zipcmp zipmerge ziptool zip
   libsdl2-dev
+  qt6-base-private-dev libxcb1-dev libwayland-dev libwayland-bin wayland-protocols qt6-wayland
   libjpeg62-turbo-dev libxtst-dev
-  xvfb xdotool imagemagick x11-utils x11-xserver-utils xclip openbox fonts-dejavu-core
+  xvfb xdotool imagemagick x11-utils x11-xserver-utils xclip openbox xterm fonts-dejavu-core
+  sway wtype grim mutter dbus-daemon python3-dbus
   desktop-file-utils libglib2.0-bin qt6-image-formats-plugins
   build-essential debhelper lintian appstream
 )

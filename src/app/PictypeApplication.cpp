@@ -28,3 +28,8 @@ bool PictypeApplication::notify(QObject* receiver, QEvent* event) {
         reportFatalError(QStringLiteral("Unexpected error"));
     }
 }
+
+QByteArray platformsToTry(const QByteArray& chosen, const QByteArray& waylandDisplay) {
+    if (!chosen.isEmpty()) return chosen;
+    return waylandDisplay.isEmpty() ? QByteArray() : QByteArrayLiteral("wayland;xcb");
+}

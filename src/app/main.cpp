@@ -31,7 +31,12 @@ int main(int argc, char** argv) {
     // the program with the text still unsaved.
     std::signal(SIGXFSZ, SIG_IGN);
 
+    const QByteArray chosenPlatform = qgetenv("QT_QPA_PLATFORM");
+    const QByteArray platforms = platformsToTry(chosenPlatform, qgetenv("WAYLAND_DISPLAY"));
+    qputenv("QT_QPA_PLATFORM", platforms);
     PictypeApplication app(argc, argv);
+    // The programs started from here (the help's editor) choose their own.
+    if (chosenPlatform.isEmpty()) qunsetenv("QT_QPA_PLATFORM");
     app.setApplicationName(QStringLiteral("Pictype Viewer"));
     // The menu entry that desktops match the windows to: the package's, named
     // by the program's AppStream id, or the one make desktop-entry writes.
@@ -72,11 +77,11 @@ int main(int argc, char** argv) {
     QtFileDialogs fileDialogs;
     QtClipboard clipboard;
     DesktopDocumentOpener documents;
-    QtInputGrab inputGrab;
+    const std::unique_ptr<InputGrab> inputGrab = makeInputGrab();
     ThreadedPictureDecoder decoder;
     LauncherWindow launcher(
         folder, storage.settingsFile, settings, preferences, archive, listing.names, log, clicks,
-        {messages, fileDialogs, clipboard, documents, clock, inputGrab, decoder});
+        {messages, fileDialogs, clipboard, documents, clock, *inputGrab, decoder});
     // The program ends with the launcher.
     app.setQuitOnLastWindowClosed(false);
     QObject::connect(&launcher, &LauncherWindow::closed, &app,

@@ -1,5 +1,6 @@
 #include "canvas/BackgroundWindow.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -8,10 +9,29 @@
 #include "canvas/Canvas.h"
 #include "canvas/Screens.h"
 
-BackgroundWindow::BackgroundWindow(QWidget* owner)
-    // The keyboard stays with the typing screen, also after a click here.
-    : ScreenWindow(owner, Qt::WindowDoesNotAcceptFocus) {
+BackgroundWindow::BackgroundWindow(QWidget* owner, Qt::WindowFlags extraFlags)
+    // The keyboard stays with the typing screen, also after a click here,
+    // where the desktop lets the program say so.
+    : ScreenWindow(owner, Qt::WindowDoesNotAcceptFocus | extraFlags) {
     setFocusPolicy(Qt::NoFocus);
+    // For the input method, should this window have the keyboard.
+    setAttribute(Qt::WA_InputMethodEnabled);
+}
+
+bool BackgroundWindow::event(QEvent* event) {
+    switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::InputMethod:
+            return QCoreApplication::sendEvent(parentWidget(), event);
+        default:
+            return ScreenWindow::event(event);
+    }
+}
+
+QVariant BackgroundWindow::inputMethodQuery(Qt::InputMethodQuery query) const {
+    return parentWidget()->inputMethodQuery(query);
 }
 
 void BackgroundWindow::showPicture(QScreen& screen, const QImage& picture, Placement placement) {

@@ -33,7 +33,7 @@ int panStep(Qt::KeyboardModifiers modifiers) {
 
 CanvasWindow::CanvasWindow(std::unique_ptr<Canvas> canvas, TypedTextLog& log, ClickSounds* clicks,
                            PictureDecoder& decoder, std::optional<CanvasLock> lock)
-    : ScreenWindow(nullptr, {}),
+    : ScreenWindow(nullptr, lock ? lock->grab.windowFlags() : Qt::WindowFlags()),
       canvas_(std::move(canvas)),
       log_(log),
       clicks_(clicks),
@@ -51,9 +51,6 @@ CanvasWindow::CanvasWindow(std::unique_ptr<Canvas> canvas, TypedTextLog& log, Cl
     // Often enough for the mark to grow smoothly.
     holdTicks_.setInterval(40);
     connect(&holdTicks_, &QTimer::timeout, this, &CanvasWindow::showEscapeHeld);
-    // The desktop refuses a grab until the window is on the screen.
-    grabRetry_.setInterval(100);
-    connect(&grabRetry_, &QTimer::timeout, this, &CanvasWindow::grabInput);
 }
 
 CanvasWindow::~CanvasWindow() = default;
@@ -94,27 +91,26 @@ void CanvasWindow::coverScreens() {
         canvas_->takeChanges();
         update();
     }
-    showOver(*typing);
-    raise();
-    activateWindow();
-    for (BackgroundWindow* window : backgrounds_) delete window;
+    qDeleteAll(backgrounds_);
     backgrounds_.clear();
     for (QScreen* screen : screens) {
         if (screen == typing) continue;
-        auto* window = new BackgroundWindow(this);
+        auto* window =
+            new BackgroundWindow(this, lock_ ? lock_->grab.windowFlags() : Qt::WindowFlags());
         connect(window, &BackgroundWindow::clicked, this, &CanvasWindow::clearText);
         window->showPicture(*screen, canvas_->picture(), canvas_->placement());
         backgrounds_.push_back(window);
     }
-    if (lock_ && lock_->grab.possible()) grabInput();
-}
-
-void CanvasWindow::grabInput() {
-    grabbed_ = windowHandle() != nullptr && lock_->grab.grab(*windowHandle());
-    if (grabbed_)
-        grabRetry_.stop();
-    else if (!grabRetry_.isActive())
-        grabRetry_.start();
+    // Shown last and asked to be active: some desktops give the keyboard
+    // to the window shown last, others only to one that asks.
+    showOver(*typing);
+    raise();
+    activateWindow();
+    if (lock_) {
+        QList<QWindow*> windows{windowHandle()};
+        for (BackgroundWindow* window : backgrounds_) windows << window->windowHandle();
+        lock_->grab.hold(windows);
+    }
 }
 
 void CanvasWindow::afterInput() {
@@ -147,8 +143,10 @@ void CanvasWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (grabbed_) lock_->grab.release(*windowHandle());
-    grabRetry_.stop();
+    if (lock_) {
+        lock_->grab.release();
+        if (lock_->grab.refused()) emit lockRefused();
+    }
     // A text that cannot be written now stays with the log, written with the next.
     log_.closeOpening();
     writeSoon_.stop();

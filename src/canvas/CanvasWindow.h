@@ -42,7 +42,7 @@ struct CanvasLock {
 // Arrow keys that come faster than the screen can follow move the picture
 // together, composed once.
 //
-// Locked, the window holds the keyboard and the pointer where the desktop
+// Locked, the windows hold the keyboard and the pointer where the desktop
 // allows it, so that the desktop's shortcuts do not act; it leaves only
 // when Esc has been held down for three seconds, with a mark along the
 // bottom of the screen growing while it is held, and the desktop cannot
@@ -72,10 +72,14 @@ class CanvasWindow : public ScreenWindow {
     void showPicture(QImage picture, const QRect& launcher);
 
     const Canvas& canvas() const { return *canvas_; }
+    bool locked() const { return lock_.has_value(); }
 
   signals:
     // F4 or F5 showed another picture.
     void pictureChanged(const QString& path);
+    // The canvas was locked, and the desktop or its user did not let it hold
+    // the desktop's shortcuts: only the Esc hold kept it.
+    void lockRefused();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -103,7 +107,6 @@ class CanvasWindow : public ScreenWindow {
     // in, and the part of it that is done, in device pixels.
     QRect holdStrip() const;
     QRect holdMark() const;
-    void grabInput();
     // Repaints what the canvas changed, and has the text written out soon.
     void afterInput();
 
@@ -112,13 +115,11 @@ class CanvasWindow : public ScreenWindow {
     ClickSounds* clicks_;
     std::optional<CanvasLock> lock_;
     std::optional<EscapeHold> escape_;  // only when locked
-    bool grabbed_ = false;
     QRect launcher_;
     QPointer<QScreen> typing_;
     std::vector<BackgroundWindow*> backgrounds_;
     QTimer writeSoon_;
     QTimer holdTicks_;
-    QTimer grabRetry_;
     PictureDecoder& decoder_;
     std::unique_ptr<PictureStepper> stepper_;  // once a picture is shown
     bool settleQueued_ = false;

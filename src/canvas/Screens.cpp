@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
 #include <algorithm>
 
 QSize deviceSize(const QScreen& screen) {
@@ -32,4 +33,11 @@ QScreen* typingScreen(const QRect& launcher) {
     QList<QRect> geometries;
     for (const QScreen* screen : screens) geometries << screen->geometry();
     return screens[typingScreenIndex(geometries, launcher)];
+}
+
+QRect placeOnDesktop(const QWidget& window) {
+    const QScreen* screen = window.screen();
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) && screen != nullptr)
+        return screen->geometry();
+    return window.frameGeometry();
 }

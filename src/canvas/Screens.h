@@ -5,6 +5,7 @@
 #include <QSize>
 
 class QScreen;
+class QWidget;
 
 // The screens the canvas covers, and the one it types on.
 
@@ -19,3 +20,6 @@ int letterScale(const QScreen& screen);
 qsizetype typingScreenIndex(const QList<QRect>& screens, const QRect& launcher);
 // The same among the desktop's screens now; null when there are none.
 QScreen* typingScreen(const QRect& launcher);
+// Where `window` is on the desktop: its frame; on Wayland, where a program
+// learns only which screen its window is on, that screen's whole area.
+QRect placeOnDesktop(const QWidget& window);

@@ -29,6 +29,7 @@
 #include "platform/DocumentOpener.h"
 #include "platform/FileDialogs.h"
 #include "platform/Files.h"
+#include "platform/InputGrab.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Trace.h"
 #include "session/TypedTextLog.h"
@@ -154,6 +155,14 @@ void LauncherWindow::buildControls() {
     connect(moveButton_, &QPushButton::clicked, this, &LauncherWindow::moveToClipboard);
     connect(appendButton_, &QPushButton::clicked, this, &LauncherWindow::appendToClipboard);
     connect(lockBox_, &QCheckBox::toggled, this, &LauncherWindow::showKeyHelp);
+    connect(lockBox_, &QCheckBox::clicked, this, [this](bool locked) {
+        // Told to the grown-up who ticks it, before a child is at the keys.
+        if (locked && services_.inputGrab.reach() == InputGrab::Reach::None)
+            services_.messages.inform(
+                tr("On this desktop the lock cannot keep the desktop's own shortcuts "
+                   "(switching and closing windows, its overview): it keeps only the "
+                   "Esc hold."));
+    });
 }
 
 void LauncherWindow::applySettings(const QStringList& letterSets) {
@@ -263,7 +272,7 @@ void LauncherWindow::openCanvas() {
     letters_.read(*letterSet);
     traceMark("letters read");
     // The canvas types on the launcher's screen.
-    const QRect launcher = frameGeometry();
+    const QRect launcher = placeOnDesktop(*this);
     const QScreen* screen = typingScreen(launcher);
     auto canvas = std::make_unique<Canvas>(
         screen != nullptr ? deviceSize(*screen) : QSize(), letters_, log_, services_.messages,
@@ -312,12 +321,22 @@ void LauncherWindow::finishOpening() {
     // the next Start once the canvas has closed.
     connect(canvas_, &CanvasWindow::pictureChanged, this,
             [this](const QString& path) { settings_.pictureFile = path; });
+    // Told once the canvas has gone, to the grown-up at the launcher.
+    connect(
+        canvas_, &CanvasWindow::lockRefused, this,
+        [this] {
+            services_.messages.inform(
+                tr("The desktop did not let the lock keep its own shortcuts, so while the "
+                   "canvas was up only the Esc hold kept it. The desktop's settings for "
+                   "this program can allow it."));
+        },
+        Qt::QueuedConnection);
     connect(canvas_, &QObject::destroyed, this, [this] {
         setEnabled(true);
         activateWindow();
         choose(settings_.pictureFile);
     });
-    canvas_->showPicture(picture.image, frameGeometry());
+    canvas_->showPicture(picture.image, placeOnDesktop(*this));
 }
 
 void LauncherWindow::moveToClipboard() {
@@ -430,6 +449,11 @@ void LauncherWindow::endSession() {
 }
 
 void LauncherWindow::closeEvent(QCloseEvent* event) {
+    // Behind a locked canvas the desktop's close must not end it either.
+    if (canvas_ && canvas_->locked() && event->spontaneous() && !ending_) {
+        event->ignore();
+        return;
+    }
     // A Start under way is given up; the canvas goes first, as with Esc, so
     // that its text is in the file.
     if (opening_) cancelOpening();

@@ -1,13 +1,16 @@
 # End-to-end harness: a copy of the program folder and an Xvfb for each test,
 # the real program driven by xdotool. A failure keeps the folder and failure.png.
+# E2E_DESKTOP=sway runs a journey on Wayland instead (sway.sh).
 set -euo pipefail
 : "${PICTYPE_PROGRAM_DIR:?the built program folder}"
-NAME=$(basename "$0" .sh)
+DESKTOP=${E2E_DESKTOP:-x11}
+NAME=$(basename "$0" .sh)${E2E_DESKTOP:+.$E2E_DESKTOP}
 TIMEOUT=${E2E_TIMEOUT:-20}
 
 fail() {
   echo "[$NAME] FAIL: $*" >&2
-  import -window root "$WORK/failure.png" 2>/dev/null
+  shot failure.png 2>/dev/null
+  [[ $DESKTOP == x11 ]] || echo "[$NAME] the program's windows: $(windows | tr '\n' ';')" >&2
   touch "$WORK/kept" && echo "[$NAME] kept $WORK" >&2
   exit 1
 }
@@ -16,6 +19,7 @@ cleanup() {
   local status=$?
   [[ -n ${PROGRAM_PID:-} ]] && kill -9 "$PROGRAM_PID" 2>/dev/null
   [[ -n ${WM_PID:-} ]] && kill "$WM_PID" 2>/dev/null
+  [[ -n ${DESKTOP_PID:-} ]] && kill "$DESKTOP_PID" 2>/dev/null && wait "$DESKTOP_PID" 2>/dev/null
   [[ -n ${XVFB_PID:-} ]] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
   [[ -e $WORK/kept ]] || rm -rf "$WORK"
   exit "$status"
@@ -39,6 +43,28 @@ setup() {
   XVFB_PID=$!
   read -r -t "$TIMEOUT" DISPLAY <"$WORK/displayfd" || fail "Xvfb did not start"
   export DISPLAY=:$DISPLAY
+}
+
+# Two screens of one X server, 1024 x 768 on the left and 800 x 600 at its
+# right (RandR monitors, which screen_off / screen_on take away and bring
+# back), and a window manager with its usual key bindings: Alt+Tab, Alt+F4, ...
+setup_screens() {
+  setup 1824x768
+  xrandr --setmonitor left 1024/270x768/200+0+0 screen >/dev/null
+  screen_on
+  start_window_manager
+}
+screen_on() { xrandr --setmonitor right 800/210x600/160+1024+0 none >/dev/null; }
+screen_off() { xrandr --delmonitor right >/dev/null; }
+start_window_manager() {
+  openbox >>"$WORK/wm.log" 2>&1 &
+  WM_PID=$!
+  wait_for "the window manager" eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
+}
+move_launcher_right() {
+  xdotool windowmove "$LAUNCHER" 1200 100  # as a user drags it there
+  wait_for "the launcher on the right screen" eval \
+    '[[ $(xdotool getwindowgeometry "$LAUNCHER") == *"Position: 12"* ]]'
 }
 
 # start_program ARGUMENTS...: in the program folder; start_program_in FOLDER ARGUMENTS...
@@ -93,6 +119,8 @@ wait_exit() {
 }
 
 focus() { xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"; sleep 0.2; }
+shot() { import -window root "$WORK/$1"; }
+hold_escape() { xdotool keydown Escape && sleep "$1" && xdotool keyup Escape; }
 keyboard_held() { "$PICTYPE_BIN_DIR/x-keyboard-held"; }
 type_text() { xdotool type --delay 30 -- "$1"; }
 press() { xdotool key --delay 30 "$@"; }
@@ -131,3 +159,5 @@ screen_passes() {
 }
 check() { screen_passes "$@" || fail "the screen fails: check $*"; }
 wait_screen() { wait_for "the screen to pass: check $*" screen_passes "$@"; }
+
+[[ $DESKTOP == x11 ]] || source "$(dirname "${BASH_SOURCE[0]}")/$DESKTOP.sh"

@@ -66,11 +66,15 @@ struct FakeClock : Clock {
     int32_t now = 1000;
 };
 
-// A desktop that cannot grab the keyboard; the grab is the two-screen journey's.
+// A desktop whose hold reaches as far as the test says; the hold itself is
+// the end-to-end journeys'.
 struct FakeInputGrab : InputGrab {
-    bool possible() const override { return false; }
-    bool grab(QWindow&) override { return false; }
-    void release(QWindow&) override {}
+    Reach reach() const override { return reaches; }
+    void hold(const QList<QWindow*>&) override {}
+    void release() override {}
+    bool refused() const override { return refuses; }
+    Reach reaches = Reach::None;
+    bool refuses = false;
 };
 
 // Decodes when the test says so, with the real loadPicture().
