@@ -82,7 +82,9 @@ wtype_modifier() { case $1 in super) echo logo ;; *) echo "$1" ;; esac; }
 press() { wtype_keys "$@"; }
 type_text() { as_user wtype -M shift -m shift -s 150 -d 30 -- "$1"; }
 # Esc held down for the given seconds; the program repeats it as X11 would.
-hold_escape() { as_user wtype -M shift -m shift -s 150 -P Escape -s "$(($1 * 1000))" -p Escape; }
+hold_escape() {
+  as_user wtype -M shift -m shift -s 150 -P Escape -s "$(python3 -c "print(round($1 * 1000))")" -p Escape
+}
 
 # The two outputs side by side as one picture, as the X11 screen shows them.
 screen_passes() {

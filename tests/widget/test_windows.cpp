@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include "canvas/BackgroundWindow.h"
 #include "canvas/CanvasWindow.h"
 #include "launcher/LauncherWindow.h"
 #include "pictures/PictureFolder.h"
@@ -360,6 +361,61 @@ TEST_F(WindowTest, TheLauncherShowsTheRememberedChoicesAndWritesThemBack) {
         EXPECT_EQ(messages.shown, QStringList("Could not write " + blocked));
         EXPECT_EQ(exitStatus, 1);
         QDir().rmdir(blocked);
+    }
+}
+
+// Keys and composed text that reach the window of another screen (on
+// Wayland the compositor decides which window has the keyboard) are typed
+// on the typing screen all the same.
+TEST_F(WindowTest, KeysGivenToTheOtherScreenAreTypedOnTheTypingOne) {
+    openCanvas();
+    const QList<BackgroundWindow*> others = canvasWindow->findChildren<BackgroundWindow*>();
+    ASSERT_EQ(others.size(), 1);  // the test's two screens
+    send(others.first(), Qt::Key_A, {}, "a");
+    send(others.first(), Qt::Key_Return, {}, "\r");
+    QInputMethodEvent composed;
+    composed.setCommitString(QString::fromUtf16(u"\u00e9"));
+    QApplication::sendEvent(others.first(), &composed);
+    EXPECT_EQ(log.text(), QString::fromUtf16(u"a \r\n\u00e9"));
+    EXPECT_EQ(canvas().pen(), QPoint(32, 32));
+}
+
+// The grown-up at the launcher learns what the lock cannot hold on this
+// desktop: when ticking Lock where nothing can be held, and once a canvas
+// has closed whose hold the desktop refused.
+TEST_F(WindowTest, TheLauncherTellsWhatTheLockCannotHold) {
+    const QString nothingHeld =
+        "On this desktop the lock cannot keep the desktop's own shortcuts (switching and closing "
+        "windows, its overview): it keeps only the Esc hold.";
+    const QString refused =
+        "The desktop did not let the lock keep its own shortcuts, so while the canvas was up only "
+        "the Esc hold kept it. The desktop's settings for this program can allow it.";
+    using Reach = InputGrab::Reach;
+    struct Row {
+        Reach reach;
+        bool refuses;
+        QStringList toldAtTick, toldAtClose;
+    };
+    for (const Row& row : {Row{Reach::None, false, {nothingHeld}, {}},
+                           Row{Reach::Whole, false, {}, {}},
+                           Row{Reach::IfAllowed, false, {}, {}},
+                           Row{Reach::IfAllowed, true, {}, {refused}}}) {
+        grab.reaches = row.reach;
+        grab.refuses = row.refuses;
+        messages.shown.clear();
+        openLauncher({picture, "One.txt"}, {"One.txt"});
+        click("lock");
+        EXPECT_EQ(messages.shown, row.toldAtTick);
+        messages.shown.clear();
+        click("start");
+        decoder.finishAll();
+        CanvasWindow* canvas = startedCanvas();
+        ASSERT_NE(canvas, nullptr);
+        EXPECT_TRUE(canvas->locked());
+        EXPECT_TRUE(messages.shown.isEmpty());  // not while a child is at the keys
+        canvas->close();
+        QApplication::sendPostedEvents();
+        EXPECT_EQ(messages.shown, row.toldAtClose);
     }
 }
 
