@@ -151,6 +151,14 @@ QString shownPath(const QString& path) {
     return QFile::decodeName(nativePath(path));
 }
 
+std::optional<QByteArray> readFileWhole(const QString& path) {
+    QFile file(path);
+    if (!isRegularFile(path) || !file.open(QIODevice::ReadOnly)) return std::nullopt;
+    QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError) return std::nullopt;
+    return data;
+}
+
 bool writeFileWhole(const QString& path, const QByteArray& data, QString* reason) {
     const QByteArray target = QFile::encodeName(path);
     QByteArray sibling = target + ".XXXXXX";

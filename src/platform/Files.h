@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstddef>
+#include <optional>
 
 // Files and folders as the program sees them.
 
@@ -50,6 +51,10 @@ QByteArray nativePath(const QString& path);
 // link of pathFromNative() stands for, any character the encoding cannot
 // carry shown as a replacement mark.
 QString shownPath(const QString& path);
+
+// The whole of the regular file at `path`; nullopt when there is none or it
+// cannot be read to its end.
+std::optional<QByteArray> readFileWhole(const QString& path);
 
 // Replaces `path` whole with `data`: written to a sibling file and renamed
 // over the old one, so a crash or a full disk never leaves a half-written

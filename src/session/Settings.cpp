@@ -1,8 +1,6 @@
 #include "session/Settings.h"
 
-#include <QFile>
-
-#include "platform/FieldReader.h"
+#include "letters/FieldReader.h"
 #include "platform/Files.h"
 
 namespace {
@@ -43,8 +41,7 @@ QByteArray Settings::format() const {
 }
 
 void Settings::load(const QString& path) {
-    QFile file(path);
-    if (isRegularFile(path) && file.open(QIODevice::ReadOnly)) parse(file.readAll());
+    if (const std::optional<QByteArray> data = readFileWhole(path)) parse(*data);
 }
 
 bool Settings::save(const QString& path) const {

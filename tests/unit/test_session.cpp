@@ -3,7 +3,6 @@
 
 #include <QTemporaryDir>
 
-#include "platform/FieldReader.h"
 #include "session/Preferences.h"
 #include "session/Settings.h"
 #include "session/TypedTextLog.h"
@@ -11,21 +10,6 @@
 #include "support/TestFiles.h"
 
 namespace {
-
-TEST(FieldReader, SeparatorsQuotesAndNumbers) {
-    // Commas, line ends of every kind and blank lines separate alike; a quoted
-    // field keeps commas and line breaks and drops what follows its closing
-    // quote; a number also ends at a blank and must fit its range.
-    FieldReader reader("  \"a, b\r\nc\" tail,plain text  ,\n\r\n 12 -32768\r+2147483647,1.5,32768");
-    EXPECT_EQ(reader.readString(), "a, b\r\nc");
-    EXPECT_EQ(reader.readString(), "plain text");
-    EXPECT_EQ(reader.readInt16(), 12);
-    EXPECT_EQ(reader.readInt16(), -32768);
-    EXPECT_EQ(reader.readInt32(), INT32_MAX);
-    EXPECT_THROW(reader.readInt16(), FieldError);
-    EXPECT_THROW(reader.readInt16(), FieldError);
-    EXPECT_THROW(reader.readString(), FieldError);
-}
 
 TEST(Settings, ReadKeepsWhatCameBeforeAFaultAndWritesOneLine) {
     const struct {
