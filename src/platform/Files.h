@@ -44,7 +44,8 @@ QString pathFromNative(const QByteArray& nativePath);
 QString openablePath(const QByteArray& nativePath);
 
 // The file system's own bytes of a path, also of one that pathFromNative()
-// made a link for.
+// made a link for; empty when that link is gone, since the link's own path
+// means nothing after this run.
 QByteArray nativePath(const QString& path);
 
 // A path as the user knows it, for labels and messages: that of the file a
