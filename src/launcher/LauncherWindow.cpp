@@ -397,7 +397,7 @@ void LauncherWindow::offerLeftovers(const QStringList& files) {
         const MessageBoxes::Answer answer = services_.messages.ask(
             QStringLiteral("Text typed in an earlier session was not saved: %1 characters."
                            "\r\n\r\nDo you want to save it? Clicking No will delete it.")
-                .arg(text.size() - 2));
+                .arg(TypedTextLog::charactersIn(text)));
         if (answer == MessageBoxes::Answer::No) QFile::remove(file);
         if (answer != MessageBoxes::Answer::Yes) continue;
         if (saveNewFile([&text](const QString& target, QString* reason) {

@@ -75,22 +75,24 @@ TEST(TypedTextLog, OpeningsJoinWithOneSpaceAndEnterIsASpaceAndALineEnd) {
         const char* keys;
         const char* file;
         const char* clipboard;
+        int characters;  // as a later run counts the file's
     } rows[] = {
-        {"ab|cd|", "ab cd\r\n", "ab cd"},
-        {"ab\n|cd|", "ab \r\ncd\r\n", "ab \r\ncd"},
-        {"ab|||", "ab \r\n", "ab "},           // an empty opening after text adds one space
-        {"a\n\b\bz|", "z\r\n", "z"},           // Backspace takes back a whole Enter
-        {"ab|c\b\b\bd|", "ab d\r\n", "ab d"},  // but not an earlier opening's text
+        {"ab|cd|", "ab cd\r\n", "ab cd", 5},
+        {"ab\n|cd|", "ab \r\ncd\r\n", "ab \r\ncd", 5},
+        {"ab|||", "ab \r\n", "ab ", 3},           // an empty opening after text adds one space
+        {"a\n\b\bz|", "z\r\n", "z", 1},           // Backspace takes back a whole Enter
+        {"ab|c\b\b\bd|", "ab d\r\n", "ab d", 4},  // but not an earlier opening's text
         // Any character, kept as UTF-8; Backspace takes back one whole character.
         {"caf\u00e9 \u041f\u20ac|", "caf\xc3\xa9 \xd0\x9f\xe2\x82\xac\r\n",
-         "caf\u00e9 \u041f\u20ac"},
-        {"a\U0001F642\b\U0001F642|", "a\xf0\x9f\x99\x82\r\n", "a\U0001F642"},
+         "caf\u00e9 \u041f\u20ac", 7},
+        {"a\U0001F642\b\U0001F642|", "a\xf0\x9f\x99\x82\r\n", "a\U0001F642", 2},
     };
     for (const auto& row : rows) {
         QTemporaryDir folder;
         TypedTextLog log(folder.filePath("~1"));
         play(log, QString::fromUtf8(row.keys));
         EXPECT_EQ(readFile(log.path()), row.file) << row.keys;
+        EXPECT_EQ(TypedTextLog::charactersIn(row.file), row.characters) << row.keys;
         EXPECT_EQ(log.takeClipboardText(), QString::fromUtf8(row.clipboard)) << row.keys;
     }
 }
