@@ -167,6 +167,8 @@ TEST(LettersTool, CommandsMakeCheckPreviewAndPackSets) {
           "-o", folder.filePath("Chars.txt")},
          0,
          "further ones"},
+        {{"make", "--font", kDejaVuBold, "-o", set}, 2, "make needs --color\n"},
+        {{"make", "--color", "#FFFFFF"}, 2, "make needs --font and --output\n"},
         {{"make", "--font=x", "--color=#000000", "--grain=91", "-o", set}, 1, "0 to 90 percent"},
     };
     for (const auto& row : rows) {

@@ -100,8 +100,13 @@ int runMake(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     });
     int status = kDone;
     if (!parse(parser, arguments, out, err, &status)) return status;
-    if (!parser.isSet("font") || !parser.isSet("output") || !parser.isSet("color")) {
-        err << "make needs --font, --color and --output\n";
+    QStringList missing;
+    for (const char* required : {"font", "color", "output"})
+        if (!parser.isSet(required)) missing << QStringLiteral("--") + required;
+    if (!missing.isEmpty()) {
+        const QString last = missing.takeLast();
+        err << "make needs " << missing.join(", ") << (missing.isEmpty() ? "" : " and ") << last
+            << '\n';
         return kUsage;
     }
 
