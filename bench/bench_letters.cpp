@@ -20,6 +20,7 @@
 #include "LetterPack.h"
 #include "letters/LetterArchive.h"
 #include "letters/LetterSet.h"
+#include "platform/Files.h"
 
 namespace {
 
@@ -162,10 +163,9 @@ const Sample& sampleOf(const benchmark::State& state) {
 void BM_ReadFileBytes(benchmark::State& state) {
     const Sample& sample = sampleOf(state);
     for (auto _ : state) {
-        QFile file(sample.plainPath);
-        if (!file.open(QIODevice::ReadOnly)) state.SkipWithError("open");
-        QByteArray bytes = file.readAll();
-        benchmark::DoNotOptimize(bytes.data());
+        const std::optional<QByteArray> bytes = readFileWhole(sample.plainPath);
+        if (!bytes) state.SkipWithError("open");
+        benchmark::DoNotOptimize(bytes->data());
     }
     state.SetBytesProcessed(state.iterations() * sample.text.size());
 }

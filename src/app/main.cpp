@@ -57,8 +57,9 @@ int main(int argc, char** argv) {
     SdlSoundOutput sound;
     ClickSounds clicks(sound);
     Settings settings;
-    settings.load(isRegularFile(storage.settingsFile) ? storage.settingsFile
-                                                      : storage.shippedSettings);
+    settings.load(
+        isRegularFile(storage.settingsFile) ? storage.settingsFile : storage.shippedSettings,
+        folder);
     Preferences preferences;
     preferences.load(preferencesPath(storage.settingsFile));
     // The whole command line, so that a path a shell split into words arrives

@@ -412,14 +412,11 @@ bool LauncherWindow::saveTypedText() {
 
 void LauncherWindow::offerLeftovers(const QStringList& files) {
     for (const QString& file : files) {
-        const QByteArray text = [&file] {
-            QFile leftover(file);
-            return leftover.open(QIODevice::ReadOnly) ? leftover.readAll() : QByteArray();
-        }();
+        const QByteArray text = readFileWhole(file).value_or(QByteArray());
         const MessageBoxes::Answer answer = services_.messages.ask(
             QStringLiteral("Text typed in an earlier session was not saved: %1 characters."
                            "\r\n\r\nDo you want to save it? Clicking No will delete it.")
-                .arg(text.size() - 2));
+                .arg(TypedTextLog::charactersIn(text)));
         if (answer == MessageBoxes::Answer::No) QFile::remove(file);
         if (answer != MessageBoxes::Answer::Yes) continue;
         if (saveNewFile([&text](const QString& target, QString* reason) {

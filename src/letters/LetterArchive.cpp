@@ -130,10 +130,7 @@ std::optional<QByteArray> LetterArchive::read(const QString& member) const {
     }
     if (folder.isEmpty()) return std::nullopt;
     std::optional<QByteArray> content;
-    if (extract(member, folder)) {
-        QFile file(joinPath(folder, member));
-        if (file.open(QIODevice::ReadOnly)) content = file.readAll();
-    }
+    if (extract(member, folder)) content = readFileWhole(joinPath(folder, member));
     QDir(folder).removeRecursively();
     return content;
 }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/FieldReader.h"
+#include "letters/FieldReader.h"
 
 namespace {
 

@@ -144,11 +144,20 @@ QByteArray nativePath(const QString& path) {
     if (!path.startsWith(nameLinksFolder() + QLatin1Char('/'))) return bytes;
     QByteArray target(PATH_MAX, '\0');
     const ssize_t size = ::readlink(bytes.constData(), target.data(), size_t(target.size()));
-    return size > 0 ? target.left(size) : bytes;
+    return size > 0 ? target.left(size) : QByteArray();
 }
 
 QString shownPath(const QString& path) {
-    return QFile::decodeName(nativePath(path));
+    const QByteArray native = nativePath(path);
+    return native.isEmpty() ? path : QFile::decodeName(native);
+}
+
+std::optional<QByteArray> readFileWhole(const QString& path) {
+    QFile file(path);
+    if (!isRegularFile(path) || !file.open(QIODevice::ReadOnly)) return std::nullopt;
+    QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError) return std::nullopt;
+    return data;
 }
 
 bool writeFileWhole(const QString& path, const QByteArray& data, QString* reason) {

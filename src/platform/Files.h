@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstddef>
+#include <optional>
 
 // Files and folders as the program sees them.
 
@@ -43,13 +44,18 @@ QString pathFromNative(const QByteArray& nativePath);
 QString openablePath(const QByteArray& nativePath);
 
 // The file system's own bytes of a path, also of one that pathFromNative()
-// made a link for.
+// made a link for; empty when that link is gone, since the link's own path
+// means nothing after this run.
 QByteArray nativePath(const QString& path);
 
 // A path as the user knows it, for labels and messages: that of the file a
 // link of pathFromNative() stands for, any character the encoding cannot
 // carry shown as a replacement mark.
 QString shownPath(const QString& path);
+
+// The whole of the regular file at `path`; nullopt when there is none or it
+// cannot be read to its end.
+std::optional<QByteArray> readFileWhole(const QString& path);
 
 // Replaces `path` whole with `data`: written to a sibling file and renamed
 // over the old one, so a crash or a full disk never leaves a half-written

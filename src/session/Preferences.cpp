@@ -1,6 +1,5 @@
 #include "session/Preferences.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include "platform/Files.h"
@@ -20,8 +19,7 @@ QByteArray Preferences::format() const {
 }
 
 void Preferences::load(const QString& path) {
-    QFile file(path);
-    if (isRegularFile(path) && file.open(QIODevice::ReadOnly)) parse(file.readAll());
+    if (const std::optional<QByteArray> data = readFileWhole(path)) parse(*data);
 }
 
 bool Preferences::save(const QString& path) const {

@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-#include "platform/FieldReader.h"
+#include "letters/FieldReader.h"
 #include "platform/Files.h"
 
 namespace {
@@ -16,16 +16,25 @@ int storedFromTinks(Qt::CheckState state) {
     return state == Qt::Checked ? 1 : state == Qt::PartiallyChecked ? 2 : 0;
 }
 
+QByteArray quoted(QByteArray text) {
+    return '"' + text.replace('"', "\"\"") + '"';
+}
+
 }  // namespace
 
 QString settingsPath(const QString& programFolder) {
     return joinPath(programFolder, QStringLiteral("pictype.ini"));
 }
 
-void Settings::parse(const QByteArray& data) {
-    FieldReader reader(data);
+void Settings::parse(const QByteArray& data, const QString& programFolder) {
+    FieldReader reader(data, FieldReader::Quotes::Doubled);
     try {
-        pictureFile = pathFromNative(reader.readBytes().toByteArray());
+        const QByteArray picture = reader.readBytes().toByteArray();
+        const QByteArray folder = picture.isEmpty() || picture.startsWith('/')
+                                      ? QByteArray()
+                                      : QFile::encodeName(joinPath(programFolder, QString()));
+        storedPicture = {picture, pathFromNative(folder + picture)};
+        pictureFile = storedPicture.path;
         letterSetName = reader.readString();
         const FieldValue centeredField = reader.readValue();
         const FieldValue tinksField = reader.readValue();
@@ -37,14 +46,15 @@ void Settings::parse(const QByteArray& data) {
 }
 
 QByteArray Settings::format() const {
-    return '"' + nativePath(pictureFile) + "\",\"" + letterSetName.toLocal8Bit() + "\"," +
+    const QByteArray picture =
+        pictureFile == storedPicture.path ? storedPicture.field : nativePath(pictureFile);
+    return quoted(picture) + ',' + quoted(letterSetName.toLocal8Bit()) + ',' +
            (centered ? "#TRUE#" : "#FALSE#") + ',' + QByteArray::number(storedFromTinks(tinks)) +
            "\r\n";
 }
 
-void Settings::load(const QString& path) {
-    QFile file(path);
-    if (isRegularFile(path) && file.open(QIODevice::ReadOnly)) parse(file.readAll());
+void Settings::load(const QString& path, const QString& programFolder) {
+    if (const std::optional<QByteArray> data = readFileWhole(path)) parse(*data, programFolder);
 }
 
 bool Settings::save(const QString& path) const {

@@ -49,6 +49,12 @@ QString TypedTextLog::freeFileName(const QString& folder, Clock& clock) {
     return candidate;
 }
 
+qsizetype TypedTextLog::charactersIn(const QByteArray& file) {
+    QString text =
+        QString::fromUtf8(file.endsWith(kLineEnd) ? file.chopped(kLineEnd.size()) : file);
+    return text.replace(kEnter, QStringLiteral("\n")).toUcs4().size();
+}
+
 QStringList TypedTextLog::collectLeftovers(const QStringList& folders) {
     static const QRegularExpression name(QStringLiteral("^~-?[0-9]+$"));
     QStringList leftovers;

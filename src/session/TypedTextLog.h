@@ -35,6 +35,9 @@ class TypedTextLog {
     // closing: those no running copy holds. Files that hold no text are
     // removed on the way.
     static QStringList collectLeftovers(const QStringList& folders);
+    // How many characters the text of a typed-text file holds, as typed:
+    // each character and each Enter one.
+    static qsizetype charactersIn(const QByteArray& file);
 
     const QString& path() const { return path_; }
     // Everything typed in this run, as the file holds it but its final line end.

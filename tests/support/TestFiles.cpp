@@ -5,6 +5,8 @@
 #include <QFile>
 #include <stdexcept>
 
+#include "platform/Files.h"
+
 void writeFile(const QString& path, const QByteArray& content) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
@@ -12,8 +14,7 @@ void writeFile(const QString& path, const QByteArray& content) {
 }
 
 QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return readFileWhole(path).value_or(QByteArray());
 }
 
 void writeZip(const QString& path, const std::vector<std::pair<QByteArray, QByteArray>>& members) {

@@ -247,37 +247,30 @@ std::vector<GlyphPixel> paintGlyph(const Ink& ink, const DrawnSet& set, const Ma
 }
 
 bool checkOptions(const MakeOptions& options, QString* error) {
-    static const QStringList styles{"solid", "outline", "gradient"};
-    if (!styles.contains(options.style)) {
-        *error =
-            QStringLiteral("unknown style \"%1\" (solid, outline or gradient)").arg(options.style);
-    } else if (options.colors.isEmpty()) {
-        *error = QStringLiteral("no fill colour given");
-    } else if (options.style == QLatin1String("gradient") && options.colors.size() < 2) {
-        *error = QStringLiteral("a gradient needs two colours or more");
-    } else if (options.style != QLatin1String("gradient") && options.colors.size() > 1) {
-        *error = QStringLiteral("only a gradient takes more than one colour");
-    } else if (options.style == QLatin1String("solid") && options.outline) {
-        *error = QStringLiteral("a solid style has no outline; use the outline style");
-    } else if (options.weight < 100 || options.weight > 900) {
-        *error = QStringLiteral("the weight runs from 100 to 900");
-    } else if (options.outlineWidth < 1 || options.outlineWidth > 3) {
-        *error = QStringLiteral("the outline width runs from 1 to 3 pixels");
-    } else if (options.block < 1 || options.block > 8) {
-        *error = QStringLiteral("the block size runs from 1 to 8");
-    } else if (options.grain < 0 || options.grain > 90) {
-        *error = QStringLiteral("the grain runs from 0 to 90 percent");
-    } else if (options.size < 0 || options.size > kCell) {
-        *error = QStringLiteral("the size runs from 1 to 32 pixels (0 = largest that fits)");
-    } else if (options.stretch < 50 || options.stretch > 200) {
-        *error = QStringLiteral("the stretch runs from 50 to 200 percent");
-    } else if (options.capHeight < 0 || options.capHeight > kCell) {
-        *error = QStringLiteral("the capital height runs from 1 to 32 pixels");
-    } else if (options.capHeight > 0 && options.size > 0) {
-        *error = QStringLiteral("give a size or a capital height, not both");
-    } else {
-        return true;
+    for (const NumberOption& option : kNumberOptions) {
+        const int value = options.*option.member;
+        if (value < option.min || value > option.max) {
+            *error = QStringLiteral("--%1 runs from %2 to %3%4")
+                         .arg(option.name)
+                         .arg(option.min)
+                         .arg(option.max)
+                         .arg(option.unit);
+            return false;
+        }
     }
+    const bool gradient = options.style == GlyphStyle::Gradient;
+    if (options.colors.isEmpty())
+        *error = QStringLiteral("no fill colour given");
+    else if (gradient && options.colors.size() < 2)
+        *error = QStringLiteral("a gradient needs two colours or more");
+    else if (!gradient && options.colors.size() > 1)
+        *error = QStringLiteral("only a gradient takes more than one colour");
+    else if (options.style == GlyphStyle::Solid && options.outline)
+        *error = QStringLiteral("a solid style has no outline; use the outline style");
+    else if (options.capHeight > 0 && options.size > 0)
+        *error = QStringLiteral("give a size or a capital height, not both");
+    else
+        return true;
     return false;
 }
 
@@ -326,6 +319,26 @@ bool addNamedRange(const QString& name, std::vector<char32_t>* characters) {
 }
 
 }  // namespace
+
+const std::array<NumberOption, 8> kNumberOptions{{
+    {"size", &MakeOptions::size, 0, kCell, " pixels (0: the largest that fits)"},
+    {"cap-height", &MakeOptions::capHeight, 0, kCell, " pixels (0: a size instead)"},
+    {"weight", &MakeOptions::weight, 100, 900, ""},
+    {"stretch", &MakeOptions::stretch, kNarrowest, 200, " percent"},
+    {"outline-width", &MakeOptions::outlineWidth, 1, 3, " pixels"},
+    {"block", &MakeOptions::block, 1, 8, " pixels"},
+    {"grain", &MakeOptions::grain, 0, 90, " percent"},
+    {"seed", &MakeOptions::seed, 0, std::numeric_limits<int>::max(), ""},
+}};
+
+std::optional<GlyphStyle> glyphStyleNamed(const QString& name) {
+    static const std::pair<const char*, GlyphStyle> kNames[] = {{"solid", GlyphStyle::Solid},
+                                                                {"outline", GlyphStyle::Outline},
+                                                                {"gradient", GlyphStyle::Gradient}};
+    for (const auto& [styleName, style] : kNames)
+        if (name == QLatin1String(styleName)) return style;
+    return std::nullopt;
+}
 
 std::optional<std::vector<char32_t>> parseCharacterList(const QString& list, QString* error) {
     static const QRegularExpression codes(
@@ -379,7 +392,7 @@ std::optional<MadeLetterSet> makeLetterSet(const MakeOptions& options, QString* 
     if (!family) return std::nullopt;
 
     MakeOptions style = options;
-    if (style.style == QLatin1String("outline") && !style.outline) style.outline = qRgb(0, 0, 0);
+    if (style.style == GlyphStyle::Outline && !style.outline) style.outline = qRgb(0, 0, 0);
     const int margin = style.outline ? style.outlineWidth : 0;
 
     QFont font(*family);
@@ -409,7 +422,7 @@ std::optional<MadeLetterSet> makeLetterSet(const MakeOptions& options, QString* 
 
     MadeLetterSet made;
     made.size = set.fontSize * style.block;
-    std::mt19937 grain(style.seed);
+    std::mt19937 grain(static_cast<unsigned>(style.seed));
 
     for (int p = 0; p < LetterSet::kBaseSize; ++p) {
         made.letters.setGlyph(static_cast<char32_t>(LetterSet::letterOrder()[p]),

@@ -3,11 +3,21 @@
 #include <QList>
 #include <QRgb>
 #include <QString>
+#include <array>
 #include <memory>
 #include <optional>
 #include <vector>
 
 #include "letters/LetterSet.h"
+
+// How the letters are coloured: the fill alone, the fill with a ring around
+// it, or a fill of colours from top to bottom (with a ring when an outline
+// colour is given).
+enum class GlyphStyle { Solid, Outline, Gradient };
+
+// The style --style names ("solid", "outline", "gradient"); nullopt for any
+// other name.
+std::optional<GlyphStyle> glyphStyleNamed(const QString& name);
 
 // How `make` draws a font into a letter set.
 struct MakeOptions {
@@ -17,21 +27,32 @@ struct MakeOptions {
                         // what still reaches out of the cell is drawn smaller
     int weight = 700;   // 100 (thin) to 900 (black), as CSS counts
     int stretch = 100;  // percent of the font's own width, 50 to 200
-    QString style = QStringLiteral("outline");  // solid, outline or gradient
-    QList<QRgb> colors;                         // fill; gradient: top to bottom, two or more
-    std::optional<QRgb> outline;                // the ring around the letters (outline,
-                                                // and gradient when given)
-    int outlineWidth = 1;                       // 1 to 3 pixels
-    int block = 1;      // > 1: drawn at size / block and enlarged to blocks of
-                        // block x block pixels, for a pixel-art look
-    int grain = 0;      // percent of fill pixels left out, with the rest
-                        // shaded unevenly, for a chalk look
-    unsigned seed = 1;  // the grain's pattern
+    GlyphStyle style = GlyphStyle::Outline;
+    QList<QRgb> colors;           // fill; gradient: top to bottom, two or more
+    std::optional<QRgb> outline;  // the ring around the letters (outline,
+                                  // and gradient when given)
+    int outlineWidth = 1;         // 1 to 3 pixels
+    int block = 1;                // > 1: drawn at size / block and enlarged to blocks of
+                                  // block x block pixels, for a pixel-art look
+    int grain = 0;                // percent of fill pixels left out, with the rest
+                                  // shaded unevenly, for a chalk look
+    int seed = 1;                 // the grain's pattern
     // Drawn after the 95, in this order, each the font has a glyph for;
     // those that cannot have a block of their own (the 95, control and
     // format characters, combining marks, unassigned code points) are left out.
     std::vector<char32_t> extras;
 };
+
+// A whole-number option of `make`: the member it sets and the values it takes.
+struct NumberOption {
+    const char* name;  // on the command line, after "--"
+    int MakeOptions::*member;
+    int min, max;
+    const char* unit;  // how the range ends when told: " pixels", " percent"
+};
+
+// Every whole-number option, each with its range.
+extern const std::array<NumberOption, 8> kNumberOptions;
 
 struct MadeLetterSet {
     LetterSet letters;

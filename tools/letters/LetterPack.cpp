@@ -7,17 +7,18 @@
 #include <vector>
 
 #include "LetterCheck.h"
+#include "platform/Files.h"
 
 bool packLetterSets(const QString& zipPath, const QStringList& files, QString* error) {
     // Read and check everything before the archive is touched.
     std::vector<QByteArray> contents;
     for (const QString& path : files) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
+        std::optional<QByteArray> content = readFileWhole(path);
+        if (!content) {
             *error = QStringLiteral("cannot read %1").arg(path);
             return false;
         }
-        contents.push_back(file.readAll());
+        contents.push_back(std::move(*content));
         if (!checkLetterSet(contents.back()).loadsCompletely()) {
             *error =
                 QStringLiteral("%1 does not load completely (see check); nothing packed").arg(path);

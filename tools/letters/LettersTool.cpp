@@ -1,7 +1,6 @@
 #include "LettersTool.h"
 
 #include <QCommandLineParser>
-#include <QFile>
 #include <QFileInfo>
 #include <memory>
 
@@ -45,12 +44,12 @@ bool parse(QCommandLineParser& parser, const QStringList& arguments, QTextStream
 }
 
 bool readFile(const QString& path, QByteArray* data, QTextStream& err) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    std::optional<QByteArray> read = readFileWhole(path);
+    if (!read) {
         err << "cannot read " << path << '\n';
         return false;
     }
-    *data = file.readAll();
+    *data = std::move(*read);
     return true;
 }
 
@@ -76,39 +75,52 @@ int runMake(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         "Draws the 95 characters of a font, and any further ones --chars names, into a "
         "letter-set file, each glyph centred in its 32 x 32 cell.");
     parser.addOptions({
-        {"font", "Font file or family name.", "font"},
-        {"size", "Glyph size in pixels; the largest that fits when left out.", "pixels", "0"},
+        {"font", "Font file or family name. Required.", "font"},
+        {"size", "Glyph size in pixels; the largest that fits when left out.", "pixels"},
         {"cap-height",
          "Capitals this many pixels high, outline included, instead of a size; glyphs that "
          "would leave the cell are drawn smaller.",
-         "pixels", "0"},
-        {"weight", "normal, bold, or 100 to 900.", "weight", "bold"},
-        {"stretch", "Width in percent of the font's own, 50 to 200.", "percent", "100"},
-        {"style", "solid, outline or gradient.", "style", "outline"},
-        {"color", "Fill colour #RRGGBB; give several (top to bottom) for a gradient.", "colour"},
+         "pixels"},
+        {"weight", "normal, bold (when left out), or 100 to 900.", "weight"},
+        {"stretch", "Width in percent of the font's own, 50 to 200.", "percent"},
+        {"style", "solid, outline (when left out) or gradient.", "style"},
+        {"color", "Fill colour #RRGGBB; give several (top to bottom) for a gradient. Required.",
+         "colour"},
         {"outline", "Outline colour #RRGGBB (outline style: black when left out).", "colour"},
-        {"outline-width", "Outline width, 1 to 3 pixels.", "pixels", "1"},
-        {"block", "Enlarge every pixel to a block of this size, for a pixel-art look.", "pixels",
-         "1"},
-        {"grain", "Leave out this percent of the fill pixels, for a chalk look.", "percent", "0"},
-        {"seed", "Pattern of the grain.", "number", "1"},
+        {"outline-width", "Outline width, 1 to 3 pixels.", "pixels"},
+        {"block", "Enlarge every pixel to a block of this size, for a pixel-art look.", "pixels"},
+        {"grain", "Leave out this percent of the fill pixels, for a chalk look.", "percent"},
+        {"seed", "Pattern of the grain.", "number"},
         {"chars",
          "Further characters to draw after the 95, those the font has: a comma-separated list "
          "of latin-1, latin-extended-a, greek, cyrillic, punctuation, U+XXXX, U+XXXX-U+YYYY "
          "and text beyond ASCII ('ÆØÅ€').",
          "list"},
-        {{"o", "output"}, "The letter-set file to write.", "file"},
+        {{"o", "output"}, "The letter-set file to write. Required.", "file"},
     });
     int status = kDone;
     if (!parse(parser, arguments, out, err, &status)) return status;
-    if (!parser.isSet("font") || !parser.isSet("output") || !parser.isSet("color")) {
-        err << "make needs --font, --color and --output\n";
+    QStringList missing;
+    for (const char* required : {"font", "color", "output"})
+        if (!parser.isSet(required)) missing << QStringLiteral("--") + required;
+    if (!missing.isEmpty()) {
+        const QString last = missing.takeLast();
+        err << "make needs " << missing.join(", ") << (missing.isEmpty() ? "" : " and ") << last
+            << '\n';
         return kUsage;
     }
 
     MakeOptions options;
     options.font = parser.value("font");
-    options.style = parser.value("style");
+    if (parser.isSet("style")) {
+        const std::optional<GlyphStyle> style = glyphStyleNamed(parser.value("style"));
+        if (!style) {
+            err << "unknown style \"" << parser.value("style")
+                << "\" (solid, outline or gradient)\n";
+            return kUsage;
+        }
+        options.style = *style;
+    }
     for (const QString& value : parser.values("color")) {
         for (const QString& text : value.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
             const std::optional<QRgb> color = parseHexColor(text.trimmed());
@@ -126,26 +138,15 @@ int runMake(const QStringList& arguments, QTextStream& out, QTextStream& err) {
             return kUsage;
         }
     }
-    const std::optional<int> size = parseNumber(parser.value("size"), "--size", err);
-    const std::optional<int> stretch = parseNumber(parser.value("stretch"), "--stretch", err);
-    const std::optional<int> capHeight =
-        parseNumber(parser.value("cap-height"), "--cap-height", err);
-    const std::optional<int> weight = parseWeight(parser.value("weight"), err);
-    const std::optional<int> outlineWidth =
-        parseNumber(parser.value("outline-width"), "--outline-width", err);
-    const std::optional<int> block = parseNumber(parser.value("block"), "--block", err);
-    const std::optional<int> grain = parseNumber(parser.value("grain"), "--grain", err);
-    const std::optional<int> seed = parseNumber(parser.value("seed"), "--seed", err);
-    if (!size || !capHeight || !stretch || !weight || !outlineWidth || !block || !grain || !seed)
-        return kUsage;
-    options.outlineWidth = *outlineWidth;
-    options.size = *size;
-    options.capHeight = *capHeight;
-    options.stretch = *stretch;
-    options.weight = *weight;
-    options.block = *block;
-    options.grain = *grain;
-    options.seed = static_cast<unsigned>(*seed);
+    for (const NumberOption& option : kNumberOptions) {
+        if (!parser.isSet(option.name)) continue;
+        const QString text = parser.value(option.name);
+        const std::optional<int> value = option.member == &MakeOptions::weight
+                                             ? parseWeight(text, err)
+                                             : parseNumber(text, "--" + QString(option.name), err);
+        if (!value) return kUsage;
+        options.*option.member = *value;
+    }
     if (parser.isSet("chars")) {
         QString error;
         std::optional<std::vector<char32_t>> extras =

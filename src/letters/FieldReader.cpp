@@ -1,4 +1,4 @@
-#include "platform/FieldReader.h"
+#include "letters/FieldReader.h"
 
 #include <algorithm>
 #include <bit>
@@ -14,33 +14,10 @@ bool isLineEnd(char c) {
     return c == '\r' || c == '\n';
 }
 
-// A whole decimal number with an optional sign; nullopt when the text is not one
-// or does not fit 64 bits.
-std::optional<int64_t> parseWhole(QByteArrayView text) {
-    qsizetype i = 0;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    if (i == text.size()) return std::nullopt;
-    // Accumulate negatively so INT64_MIN fits.
-    int64_t value = 0;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c < '0' || c > '9') return std::nullopt;
-        const int digit = c - '0';
-        if (value < (INT64_MIN + digit) / 10) return std::nullopt;
-        value = value * 10 - digit;
-    }
-    if (!negative) {
-        if (value == INT64_MIN) return std::nullopt;
-        value = -value;
-    }
-    return value;
-}
-
 // The value of the decimal digits that begin the eight bytes at `text`, and
 // how many there are (0 to 8), all eight bytes at once: the digits of a
 // number read one by one cost more than all else of a letter set's reading.
-int leadingDigits(const char* text, int64_t& value) {
+int leadingDigits(const char* text, uint64_t& value) {
     uint64_t bytes = 0;
     std::memcpy(&bytes, text, sizeof bytes);
     static_assert(std::endian::native == std::endian::little);
@@ -58,24 +35,51 @@ int leadingDigits(const char* text, int64_t& value) {
     v = (((v & 0x000000FF000000FF) * (100 + (1000000ULL << 32))) +
          (((v >> 16) & 0x000000FF000000FF) * (1 + (10000ULL << 32)))) >>
         32;
-    value = static_cast<int64_t>(v);
+    value = v;
     return count;
 }
 
-// One or two digits and the comma after them at `text`: how many bytes that
-// takes, 0 when the text is not of that form.
-int smallNumberAndComma(const char* text, int& value) {
-    const unsigned first = static_cast<unsigned char>(text[0]) - unsigned{'0'};
-    const unsigned second = static_cast<unsigned char>(text[1]) - unsigned{'0'};
-    if (first > 9) return 0;
-    if (second > 9) {
-        if (text[1] != ',') return 0;
-        value = static_cast<int>(first);
-        return 2;
+bool isDigit(char c) {
+    return static_cast<unsigned char>(c - '0') < 10;
+}
+
+// The one reading of a whole decimal number with an optional sign, at `p`:
+// the position after its last digit, or nullptr when no digit follows the
+// sign or the number does not fit 64 bits. Eight digits at a time while
+// eight bytes are left before `end`.
+[[gnu::always_inline]] inline const char* readDecimal(const char* p, const char* end,
+                                                      int64_t& value) {
+    bool negative = false;
+    if (p < end && (*p == '-' || *p == '+')) negative = *p++ == '-';
+    const char* const digits = p;
+    uint64_t magnitude = 0;
+    if (end - p >= 8) p += leadingDigits(p, magnitude);
+    for (; p < end && isDigit(*p); ++p) {
+        // Below 10^18 another digit cannot wrap; at or above it the number
+        // is past 64 bits anyway.
+        if (magnitude >= 1'000'000'000'000'000'000ULL) return nullptr;
+        magnitude = magnitude * 10 + static_cast<uint64_t>(*p - '0');
     }
-    if (text[2] != ',') return 0;
-    value = static_cast<int>(first * 10 + second);
-    return 3;
+    if (p == digits || magnitude > uint64_t{INT64_MAX} + (negative ? 1 : 0)) return nullptr;
+    value = static_cast<int64_t>(negative ? 0 - magnitude : magnitude);
+    return p;
+}
+
+// The one separator rule: past the comma, CR LF, CR or LF at `p`; `p`
+// itself when none stands there.
+[[gnu::always_inline]] inline const char* pastSeparator(const char* p, const char* end) {
+    if (p == end) return p;
+    if (*p == ',' || *p == '\n') return p + 1;
+    if (*p == '\r') return p + 1 + (p + 1 < end && p[1] == '\n' ? 1 : 0);
+    return p;
+}
+
+// A whole field as a number; nullopt when it is not one or does not fit.
+std::optional<int64_t> parseWhole(QByteArrayView text) {
+    int64_t value = 0;
+    const char* const end = text.data() + text.size();
+    if (text.isEmpty() || readDecimal(text.data(), end, value) != end) return std::nullopt;
+    return value;
 }
 
 QByteArrayView trimmedView(QByteArrayView text) {
@@ -86,7 +90,8 @@ QByteArrayView trimmedView(QByteArrayView text) {
 
 }  // namespace
 
-FieldReader::FieldReader(QByteArray data) : data_(std::move(data)), view_(data_) {}
+FieldReader::FieldReader(QByteArray data, Quotes quotes)
+    : data_(std::move(data)), view_(data_), quotes_(quotes) {}
 
 void FieldReader::skipBlanks() {
     while (pos_ < view_.size() && isBlank(view_[pos_])) ++pos_;
@@ -94,15 +99,7 @@ void FieldReader::skipBlanks() {
 
 void FieldReader::skipSeparator() {
     skipBlanks();
-    if (pos_ >= view_.size()) return;
-    if (view_[pos_] == ',') {
-        ++pos_;
-    } else if (view_[pos_] == '\r') {
-        ++pos_;
-        if (pos_ < view_.size() && view_[pos_] == '\n') ++pos_;
-    } else if (view_[pos_] == '\n') {
-        ++pos_;
-    }
+    pos_ = pastSeparator(view_.data() + pos_, view_.data() + view_.size()) - view_.data();
 }
 
 FieldReader::Raw FieldReader::nextField(bool numeric) {
@@ -112,11 +109,30 @@ FieldReader::Raw FieldReader::nextField(bool numeric) {
     if (pos_ >= view_.size()) throw FieldError("the file ends before this field");
 
     if (view_[pos_] == '"') {
+        const auto nextQuote = [this](qsizetype from) {
+            const void* quote =
+                std::memchr(view_.data() + from, '"', static_cast<size_t>(view_.size() - from));
+            return quote ? static_cast<const char*>(quote) - view_.data() : view_.size();
+        };
+        const auto doubled = [this](qsizetype quote) {
+            return quotes_ == Quotes::Doubled && quote + 1 < view_.size() &&
+                   view_[quote + 1] == '"';
+        };
         const qsizetype start = pos_ + 1;
-        const void* quote =
-            std::memchr(view_.data() + start, '"', static_cast<size_t>(view_.size() - start));
-        const qsizetype end = quote ? static_cast<const char*>(quote) - view_.data() : view_.size();
-        const Raw field{view_.sliced(start, end - start), true};
+        qsizetype end = nextQuote(start);
+        Raw field{view_.sliced(start, end - start), true};
+        if (doubled(end)) {
+            // Each doubled quote stands for one.
+            unquoted_.clear();
+            qsizetype from = start;
+            while (doubled(end)) {
+                unquoted_ += view_.sliced(from, end + 1 - from);
+                from = end + 2;
+                end = nextQuote(from);
+            }
+            unquoted_ += view_.sliced(from, end - from);
+            field.text = unquoted_;
+        }
         // Whatever stands between the closing quote and the separator belongs
         // to this field and is dropped, so it cannot shift the fields after it.
         pos_ = end;
@@ -148,37 +164,20 @@ QString FieldReader::readString() {
 [[gnu::always_inline]] inline bool FieldReader::readPlainNumber(int64_t& result) {
     const char* const begin = view_.data();
     const char* const end = begin + view_.size();
-    const char* p = begin + pos_;
-    while (p < end && (isBlank(*p) || isLineEnd(*p))) ++p;
-    const char* const start = p;
-    bool negative = false;
-    if (p < end && (*p == '-' || *p == '+')) negative = *p++ == '-';
-    // Up to 18 digits cannot overflow; longer numbers take the careful road.
-    const char* const digits = p;
-    const char* const last = end - digits > 18 ? digits + 18 : end;
+    const char* start = begin + pos_;
+    while (start < end && (isBlank(*start) || isLineEnd(*start))) ++start;
     int64_t value = 0;
-    if (end - p >= 8) p += leadingDigits(p, value);
-    while (p < last && static_cast<unsigned char>(*p - '0') < 10) value = value * 10 + (*p++ - '0');
-    if (p == digits) return false;
-    // The separator, as skipSeparator() takes it; written out here, since a
-    // letter set has one after each of its hundreds of thousands of numbers.
-    if (p < end) {
-        if (*p == ',' || *p == '\n') {
-            ++p;
-        } else if (*p == '\r') {
-            ++p;
-            if (p < end && *p == '\n') ++p;
-        } else if (isBlank(*p)) {
-            pos_ = p - begin;
-            skipSeparator();
-            p = begin + pos_;
-        } else {
-            return false;
-        }
-    }
+    const char* const last = readDecimal(start, end, value);
+    if (last == nullptr) return false;
+    // A number ends at the end, a separator or a blank; anything else makes
+    // the field something else, which the careful road tells.
+    const char* next = last;
+    while (next < end && isBlank(*next)) ++next;
+    const char* const after = pastSeparator(next, end);
+    if (after == last && last < end) return false;
     fieldStart_ = start - begin;
-    pos_ = p - begin;
-    result = negative ? -value : value;
+    pos_ = after - begin;
+    result = value;
     return true;
 }
 
@@ -187,31 +186,29 @@ bool FieldReader::readPixelFields(int16_t& x, int16_t& y, int32_t& colour) {
     if (view_.size() - pos_ < 16) return false;
     const char* const begin = view_.data();
     const char* p = begin + pos_;
-    int first = 0, second = 0;
-    const int firstTaken = smallNumberAndComma(p, first);
-    if (firstTaken == 0) return false;
-    p += firstTaken;
-    const int secondTaken = smallNumberAndComma(p, second);
-    if (secondTaken == 0) return false;
-    p += secondTaken;
-    const char* const last = p;
-    int64_t value = 0;
-    const int digits = leadingDigits(p, value);
-    if (digits == 0 || (digits == 8 && static_cast<unsigned char>(p[8] - '0') < 10)) return false;
-    p += digits;
-    if (*p == ',' || *p == '\n') {
-        ++p;
-    } else if (*p == '\r') {
-        ++p;
-        if (*p == '\n') ++p;
-    } else {
-        return false;
+    uint64_t values[3] = {};
+    // x and y: one or two digits and a comma each, told from three bytes;
+    // the eight-byte digit reader made the whole read a quarter slower here.
+    for (int k = 0; k < 2; ++k) {
+        const unsigned tens = static_cast<unsigned char>(p[0]) - unsigned{'0'};
+        const unsigned ones = static_cast<unsigned char>(p[1]) - unsigned{'0'};
+        const bool two = ones < 10;
+        if (tens > 9 || p[two ? 2 : 1] != ',') return false;
+        values[k] = two ? tens * 10 + ones : tens;
+        p += two ? 3 : 2;
     }
-    x = static_cast<int16_t>(first);
-    y = static_cast<int16_t>(second);
-    colour = static_cast<int32_t>(value);
+    const char* const last = p;
+    const int digits = leadingDigits(p, values[2]);
+    if (digits == 0 || (digits == 8 && isDigit(p[8]))) return false;
+    p += digits;
+    // Two bytes are there to look at, which spares the checks for the end.
+    const char* const after = pastSeparator(p, p + 2);
+    if (after == p) return false;
+    x = static_cast<int16_t>(values[0]);
+    y = static_cast<int16_t>(values[1]);
+    colour = static_cast<int32_t>(values[2]);
     fieldStart_ = last - begin;
-    pos_ = p - begin;
+    pos_ = after - begin;
     return true;
 }
 

@@ -12,7 +12,8 @@
 // files. Fields are separated by commas or line ends (CR LF, CR or LF);
 // blanks before a field are skipped; a field that begins with a double quote
 // runs to the next double quote, which is not part of it (anything between
-// that quote and the separator is dropped); a number also ends at a blank.
+// that quote and the separator is dropped), or, in a format that says so, to
+// the next quote that is not doubled; a number also ends at a blank.
 // Text is in the system's 8-bit code page.
 //
 // Every read that cannot deliver what was asked throws FieldError: the file
@@ -32,15 +33,19 @@ using FieldValue = std::variant<Truth, int64_t, QString>;
 
 class FieldReader {
   public:
-    explicit FieldReader(QByteArray data);
+    // How a quoted field holds a double quote: not at all (letter sets,
+    // whose old files hold """ for the label of the double quote), or
+    // doubled (the settings file, whose paths may hold one).
+    enum class Quotes { Ending, Doubled };
+
+    explicit FieldReader(QByteArray data, Quotes quotes = Quotes::Ending);
     // The reader looks into its own copy of the data.
     FieldReader(const FieldReader&) = delete;
     FieldReader& operator=(const FieldReader&) = delete;
 
     // The next field as text, whatever it holds.
     QString readString();
-    // The next field's bytes as they stand, quotes taken off; valid while
-    // the reader lives.
+    // The next field's bytes, quotes taken off; valid until the next read.
     QByteArrayView readBytes() { return nextField(false).text; }
     // The next field as a whole decimal number in [min, max].
     int64_t readInteger(int64_t min, int64_t max);
@@ -65,14 +70,14 @@ class FieldReader {
     qsizetype fieldStart() const { return fieldStart_; }
 
   private:
-    // A field as it stands in the data; valid while data_ lives.
+    // A field's bytes, in data_ or in unquoted_.
     struct Raw {
         QByteArrayView text;
         bool quoted;
     };
     Raw nextField(bool numeric);
-    // Reads the next field into `result` when it is a plain decimal number of
-    // at most 18 digits; false (and nothing consumed) otherwise. Not an
+    // Reads the next field into `result` when it is a plain decimal number
+    // that fits 64 bits; false (and nothing consumed) otherwise. Not an
     // optional: its flag, stored as a byte and loaded back as a word, stalled
     // every number of a letter set.
     bool readPlainNumber(int64_t& result);
@@ -81,6 +86,8 @@ class FieldReader {
 
     QByteArray data_;
     QByteArrayView view_;  // data_ read through const access, which never detaches
+    Quotes quotes_;
+    QByteArray unquoted_;  // the last quoted field that held doubled quotes, undoubled
     qsizetype pos_ = 0;
     qsizetype fieldStart_ = 0;
 };
