@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "canvas/BackgroundWindow.h"
+#include "canvas/CanvasCommands.h"
 #include "canvas/ImageOps.h"
 #include "canvas/Screens.h"
 #include "canvas/TimeText.h"
@@ -20,16 +21,6 @@
 #include "platform/Trace.h"
 #include "session/TypedTextLog.h"
 #include "sound/ClickSounds.h"
-
-namespace {
-
-// The step of an arrow key: 50 pixels with Shift alone, else 5.
-int panStep(Qt::KeyboardModifiers modifiers) {
-    const auto held = modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-    return held == Qt::ShiftModifier ? 50 : 5;
-}
-
-}  // namespace
 
 CanvasWindow::CanvasWindow(std::unique_ptr<Canvas> canvas, TypedTextLog& log, ClickSounds* clicks,
                            PictureDecoder& decoder, std::optional<CanvasLock> lock)
@@ -156,42 +147,11 @@ void CanvasWindow::closeEvent(QCloseEvent* event) {
 }
 
 void CanvasWindow::keyPressEvent(QKeyEvent* event) {
-    const int step = panStep(event->modifiers());
+    if (const CanvasCommand* command = findCanvasCommand(event->key(), event->modifiers())) {
+        run(*command, *event);
+        return;
+    }
     switch (event->key()) {
-        case Qt::Key_Escape:
-            if (escape_)
-                holdEscape(*event);
-            else
-                close();
-            return;
-        case Qt::Key_F3:
-            canvas_->showTime(timeOfDayText(QTime::currentTime(), QLocale::system()));
-            break;
-        case Qt::Key_F4:
-            stepper_->step(PictureFolder::Step::Previous);
-            break;
-        case Qt::Key_F5:
-            stepper_->step(PictureFolder::Step::Next);
-            break;
-        case Qt::Key_F6:
-            canvas_->clear();
-            break;
-        case Qt::Key_Up:
-            canvas_->pan(PanDirection::Up, step);
-            settleSoon();
-            break;
-        case Qt::Key_Down:
-            canvas_->pan(PanDirection::Down, step);
-            settleSoon();
-            break;
-        case Qt::Key_Left:
-            canvas_->pan(PanDirection::Left, step);
-            settleSoon();
-            break;
-        case Qt::Key_Right:
-            canvas_->pan(PanDirection::Right, step);
-            settleSoon();
-            break;
         case Qt::Key_Return:
         case Qt::Key_Enter:
             canvas_->newLine();
@@ -201,6 +161,34 @@ void CanvasWindow::keyPressEvent(QKeyEvent* event) {
             break;
         default:
             canvas_->typeText(event->text());
+            break;
+    }
+    afterInput();
+}
+
+void CanvasWindow::run(const CanvasCommand& command, const QKeyEvent& press) {
+    switch (command.action) {
+        case CanvasCommand::Action::Leave:
+            if (escape_)
+                holdEscape(press);
+            else
+                close();
+            return;
+        case CanvasCommand::Action::ShowTime:
+            canvas_->showTime(timeOfDayText(QTime::currentTime(), QLocale::system()));
+            break;
+        case CanvasCommand::Action::PreviousPicture:
+            stepper_->step(PictureFolder::Step::Previous);
+            break;
+        case CanvasCommand::Action::NextPicture:
+            stepper_->step(PictureFolder::Step::Next);
+            break;
+        case CanvasCommand::Action::ClearText:
+            canvas_->clear();
+            break;
+        case CanvasCommand::Action::Pan:
+            canvas_->pan(command.direction, command.step);
+            settleSoon();
             break;
     }
     afterInput();

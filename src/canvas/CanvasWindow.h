@@ -13,6 +13,7 @@
 #include "pictures/PictureStepper.h"
 
 class BackgroundWindow;
+struct CanvasCommand;
 class ClickSounds;
 class Clock;
 class InputGrab;
@@ -30,12 +31,11 @@ struct CanvasLock {
 // Canvas and repaints what they changed. With several screens it types on
 // one, and a BackgroundWindow covers each of the others.
 //
-// Keys: Esc closes the window; F3 shows the time, F4 and F5 step through
-// the folder's pictures, F6 clears the text, the arrows pan the picture (50
-// pixels with Shift alone, else 5); Enter, Backspace and every other
-// character type. A mouse click on any of its screens clears the text like
-// F6. What is typed is written out within a second, and when the window
-// closes.
+// Keys: the command keys of canvasCommands() (Esc closes the window, the
+// others show the time, step through the folder's pictures, clear the text
+// and pan the picture); Enter, Backspace and every other character type. A mouse click on any of
+// its screens clears the text like F6. What is typed is written out within a second, and when the
+// window closes.
 //
 // The pictures beside the one shown are decoded ahead by `decoder`, and the
 // picture F4 or F5 leads to shows when it is decoded, while typing goes on.
@@ -91,6 +91,7 @@ class CanvasWindow : public ScreenWindow {
   private:
     // Places the window and the backgrounds over the screens there are now.
     void coverScreens();
+    void run(const CanvasCommand& command, const QKeyEvent& press);
     void showStep(qsizetype index, const QImage& picture);
     // Composes the picture's new place once the keys that came with this
     // one are handled too.

@@ -19,6 +19,7 @@
 #include <QUrl>
 #include <algorithm>
 
+#include "canvas/CanvasCommands.h"
 #include "canvas/CanvasWindow.h"
 #include "canvas/Screens.h"
 #include "launcher/LauncherLayout.h"
@@ -34,18 +35,6 @@
 #include "session/TypedTextLog.h"
 
 namespace {
-
-const QStringList kKeyHelp = {
-    QStringLiteral("Esc - Unload picture and return here"),
-    QStringLiteral("F6 - Clears text"),
-    QStringLiteral("F5 - Cycle pictures"),
-    QStringLiteral("F4 - Cycle in opposite direction"),
-    QStringLiteral("F3 - Show time"),
-    QStringLiteral("Arrows - Move picture 5 pixels"),
-    QStringLiteral("Shift + Arrows - Move picture 50 pixels."),
-};
-// A locked canvas leaves only when Esc is held.
-const QString kLockedEscapeHelp = QStringLiteral("Hold Esc 3 s - Unload picture and return here");
 
 // Buttons whose captions are too wide for their size first get a narrower
 // face, then a smaller size, until every caption fits: the desktop's fonts
@@ -172,9 +161,7 @@ void LauncherWindow::applySettings(const QStringList& letterSets) {
 }
 
 void LauncherWindow::showKeyHelp() {
-    QStringList lines = kKeyHelp;
-    if (lockBox_->isChecked()) lines.first() = kLockedEscapeHelp;
-    keyHelp_->setText(lines.join(QStringLiteral("\r\n")));
+    keyHelp_->setText(canvasKeyHelp(lockBox_->isChecked()).join(QStringLiteral("\r\n")));
 }
 
 void LauncherWindow::showPath(const QString& path) {

@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 
 #include "canvas/Canvas.h"
+#include "canvas/CanvasCommands.h"
 #include "canvas/EscapeHold.h"
 #include "canvas/Screens.h"
 #include "canvas/TimeText.h"
@@ -115,6 +116,35 @@ TEST(Background, CentredOrTiledIntoTheBuffer) {
         const QRgb pixel = buffer.pixel(row.at);
         EXPECT_EQ(pixel == before ? QPoint(-1, -1) : QPoint(qRed(pixel), qGreen(pixel)), row.shows)
             << row.picture.width() << " at " << row.at.x() << "," << row.at.y();
+    }
+}
+
+TEST(CanvasCommands, AKeyFindsItsCommandByTheModifiersThatTellCommandsApart) {
+    using Action = CanvasCommand::Action;
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        std::optional<Action> action;  // none: the key types
+        PanDirection direction;
+        int step;
+    } rows[] = {
+        {Qt::Key_Right, Qt::ShiftModifier, Action::Pan, PanDirection::Right, 50},
+        {Qt::Key_Down, Qt::ShiftModifier | Qt::KeypadModifier, Action::Pan, PanDirection::Down, 50},
+        {Qt::Key_Down, Qt::ShiftModifier | Qt::ControlModifier, Action::Pan, PanDirection::Down, 5},
+        {Qt::Key_Left, {}, Action::Pan, PanDirection::Left, 5},
+        {Qt::Key_Up, Qt::AltModifier, Action::Pan, PanDirection::Up, 5},
+        {Qt::Key_F5, Qt::ControlModifier, Action::NextPicture, {}, 0},
+        {Qt::Key_F4, {}, Action::PreviousPicture, {}, 0},
+        {Qt::Key_Escape, Qt::ShiftModifier, Action::Leave, {}, 0},
+        {Qt::Key_ParenLeft, Qt::ShiftModifier, std::nullopt, {}, 0},
+        {Qt::Key_Return, {}, std::nullopt, {}, 0},
+    };
+    for (const auto& row : rows) {
+        const CanvasCommand* command = findCanvasCommand(row.key, row.modifiers);
+        EXPECT_EQ(command ? std::optional(command->action) : std::nullopt, row.action) << row.key;
+        if (command == nullptr || command->action != Action::Pan) continue;
+        EXPECT_EQ(command->direction, row.direction) << row.key;
+        EXPECT_EQ(command->step, row.step) << row.key;
     }
 }
 
