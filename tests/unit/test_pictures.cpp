@@ -95,6 +95,24 @@ TEST(PictureLoader, PicturesLoadAsRgb32AndWhatDoesNotLoadIsToldWhy) {
     }
 }
 
+TEST(PictureLoader, BlackShowsWhereAPictureIsTransparent) {
+    QTemporaryDir folder;
+    QImage image(2, 1, QImage::Format_ARGB32);
+    image.setPixel(0, 0, qRgba(255, 255, 255, 0));
+    image.setPixel(1, 0, qRgba(10, 20, 30, 255));
+    QImage indexed(2, 1, QImage::Format_Indexed8);  // one colour of its table clear
+    indexed.setColorTable({image.pixel(0, 0), image.pixel(1, 0)});
+    indexed.setPixel(1, 0, 1);
+    indexed.setPixel(0, 0, 0);
+    for (const QImage& clear : {image, indexed}) {
+        ASSERT_TRUE(clear.save(folder.filePath("clear.png")));
+        const QImage loaded = loadPicture(folder.filePath("clear.png")).image;
+        EXPECT_EQ(loaded.pixel(0, 0), qRgb(0, 0, 0)) << clear.format();
+        EXPECT_EQ(loaded.pixel(1, 0), qRgb(10, 20, 30)) << clear.format();
+        EXPECT_EQ(loaded.format(), QImage::Format_RGB32) << clear.format();
+    }
+}
+
 // Pictures of one colour each in a folder of their own; "broken.bmp" is none.
 class DecodeTest : public ::testing::Test {
   protected:
