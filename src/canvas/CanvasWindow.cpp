@@ -18,16 +18,19 @@
 #include "canvas/Screens.h"
 #include "canvas/TimeText.h"
 #include "platform/InputGrab.h"
+#include "platform/MessageBoxes.h"
 #include "platform/Trace.h"
 #include "session/TypedTextLog.h"
 #include "sound/ClickSounds.h"
 
 CanvasWindow::CanvasWindow(std::unique_ptr<Canvas> canvas, TypedTextLog& log, ClickSounds* clicks,
-                           PictureDecoder& decoder, std::optional<CanvasLock> lock)
+                           MessageBoxes& messages, PictureDecoder& decoder,
+                           std::optional<CanvasLock> lock)
     : ScreenWindow(nullptr, {}),
       canvas_(std::move(canvas)),
       log_(log),
       clicks_(clicks),
+      messages_(messages),
       lock_(lock),
       decoder_(decoder) {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -36,7 +39,10 @@ CanvasWindow::CanvasWindow(std::unique_ptr<Canvas> canvas, TypedTextLog& log, Cl
     // A second after a key, not on every key: a crash loses at most that.
     writeSoon_.setSingleShot(true);
     writeSoon_.setInterval(1000);
-    connect(&writeSoon_, &QTimer::timeout, this, [this] { canvas_->writeText(); });
+    connect(&writeSoon_, &QTimer::timeout, this, [this] {
+        canvas_->writeText();
+        tellNotice();
+    });
     if (!lock_) return;
     escape_.emplace(lock_->clock);
     // Often enough for the mark to grow smoothly.
@@ -66,6 +72,10 @@ void CanvasWindow::showPicture(QImage picture, const QRect& launcher) {
     traceMark("picture composed");
     stepper_ = std::make_unique<PictureStepper>(canvas_->pictures(), canvas_->picture(), decoder_);
     connect(stepper_.get(), &PictureStepper::arrived, this, &CanvasWindow::showStep);
+    connect(stepper_.get(), &PictureStepper::stayed, this, [this] {
+        canvas_->keepPicture();
+        afterInput();
+    });
     launcher_ = launcher;
     coverScreens();
     connect(qApp, &QGuiApplication::screenAdded, this, &CanvasWindow::coverScreens);
@@ -108,8 +118,13 @@ void CanvasWindow::grabInput() {
         grabRetry_.start();
 }
 
+void CanvasWindow::tellNotice() {
+    if (const std::optional<QString> notice = canvas_->takeNotice()) messages_.notify(*notice);
+}
+
 void CanvasWindow::afterInput() {
     if (log_.changedSinceWrite() && !writeSoon_.isActive()) writeSoon_.start();
+    tellNotice();
     const QRegion changes = canvas_->takeChanges();
     if (changes.isEmpty()) return;
     if (ratio() == 1.0) {
@@ -178,10 +193,10 @@ void CanvasWindow::run(const CanvasCommand& command, const QKeyEvent& press) {
             canvas_->showTime(timeOfDayText(QTime::currentTime(), QLocale::system()));
             break;
         case CanvasCommand::Action::PreviousPicture:
-            stepper_->step(PictureFolder::Step::Previous);
+            stepPicture(PictureFolder::Step::Previous);
             break;
         case CanvasCommand::Action::NextPicture:
-            stepper_->step(PictureFolder::Step::Next);
+            stepPicture(PictureFolder::Step::Next);
             break;
         case CanvasCommand::Action::ClearText:
             canvas_->clear();
@@ -224,6 +239,12 @@ QRect CanvasWindow::holdMark() const {
     return mark;
 }
 
+void CanvasWindow::stepPicture(PictureFolder::Step step) {
+    // Before the step: its picture may be at hand and come at once.
+    canvas_->awaitPicture();
+    stepper_->step(step);
+}
+
 void CanvasWindow::showStep(qsizetype index, const QImage& picture) {
     canvas_->stepTo(index, picture);
     for (BackgroundWindow* window : backgrounds_)
@@ -239,7 +260,7 @@ void CanvasWindow::settleSoon() {
         this,
         [this] {
             settleQueued_ = false;
-            canvas_->settle();
+            canvas_->composeMove();
             afterInput();
         },
         Qt::QueuedConnection);

@@ -253,7 +253,7 @@ void LauncherWindow::openCanvas() {
     const QRect launcher = frameGeometry();
     const QScreen* screen = typingScreen(launcher);
     auto canvas = std::make_unique<Canvas>(
-        screen != nullptr ? deviceSize(*screen) : QSize(), letters_, log_, services_.messages,
+        screen != nullptr ? deviceSize(*screen) : QSize(), letters_, log_,
         PictureFolder(settings_.pictureFile),
         centeredButton_->isChecked() ? Placement::Centered : Placement::Tiled,
         screen != nullptr ? letterScale(*screen) : 1);
@@ -263,7 +263,7 @@ void LauncherWindow::openCanvas() {
             : std::nullopt;
     opening_->window = std::make_unique<CanvasWindow>(
         std::move(canvas), log_, tinksBox_->checkState() != Qt::Unchecked ? &clicks_ : nullptr,
-        services_.decoder, lock);
+        services_.messages, services_.decoder, lock);
     if (!opening_->picture) opening_->window->prepare(launcher);
     traceMark("canvas made");
     finishOpening();

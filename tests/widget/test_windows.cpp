@@ -55,9 +55,9 @@ class WindowTest : public ::testing::Test {
 
     CanvasWindow* openCanvas() {
         canvasWindow =
-            new CanvasWindow(std::make_unique<Canvas>(QSize(1024, 768), letters, log, messages,
+            new CanvasWindow(std::make_unique<Canvas>(QSize(1024, 768), letters, log,
                                                       PictureFolder(picture), Placement::Centered),
-                             log, &clicks, decoder, std::nullopt);
+                             log, &clicks, messages, decoder, std::nullopt);
         canvasWindow->showPicture(loadPicture(picture).image, QRect());
         QObject::connect(canvasWindow, &CanvasWindow::pictureChanged,
                          [this](const QString& path) { shown << path; });
@@ -159,6 +159,16 @@ TEST_F(WindowTest, CanvasKeysTypeAndCommandAndEveryReleaseClicks) {
     send(window, Qt::Key_F4);
     EXPECT_TRUE(shown.size() == 2 && shown[0].endsWith("b.bmp") && shown[1].endsWith("a.bmp"));
     EXPECT_EQ(canvas().pictureOffset(), middle + QPoint(50, 5));
+}
+
+TEST_F(WindowTest, LettersTypedAfterABurstOfF5StayOnThePictureTheBurstEndsOn) {
+    CanvasWindow* window = openCanvas();  // b.bmp beside it, still decoding
+    for (int press = 0; press < 13; ++press) send(window, Qt::Key_F5);
+    for (const char* letter : {"a", "b", "c"}) send(window, Qt::Key_A, {}, letter);
+    EXPECT_EQ(log.text(), "abc");
+    decoder.finishAll();
+    EXPECT_EQ(shown, QStringList(folder.filePath("b.bmp")));
+    EXPECT_EQ(canvas().pen(), QPoint(96, 0));
 }
 
 TEST_F(WindowTest, StartOpensTheCanvasOrSaysWhyNotAndTheTextGoesToTheClipboard) {
