@@ -246,8 +246,19 @@ void LauncherWindow::openCanvas() {
         services_.messages.inform(QStringLiteral("Could not unzip ") + archive_.path());
         return;
     }
-    // A damaged set draws what it could read.
-    letters_.read(*letterSet);
+    // A damaged set draws what it could read, the rest as the set before;
+    // that it is damaged is told once a run.
+    const LetterSetReading reading = letters_.read(*letterSet);
+    if (!reading.stopReason.isEmpty() && !toldDamaged_.contains(settings_.letterSetName)) {
+        toldDamaged_ << settings_.letterSetName;
+        services_.messages.inform(
+            QStringLiteral("The letter set %1 is damaged: %2 of its characters load, and typing "
+                           "goes on with those.\r\n\r\n\"pictype-letters check\" tells more.")
+                .arg(settings_.letterSetName)
+                .arg(reading.blocksRead + reading.extraBlocksRead));
+        // Closed while the message was up: no canvas.
+        if (!opening_) return;
+    }
     traceMark("letters read");
     // The canvas types on the launcher's screen.
     const QRect launcher = frameGeometry();

@@ -134,6 +134,7 @@ class LauncherWindow : public QWidget {
     };
     std::optional<Opening> opening_;
     QString saveFolder_;
+    QStringList toldDamaged_;  // the damaged letter sets told of
     bool ending_ = false;
 
     QPushButton* startButton_;

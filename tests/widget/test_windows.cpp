@@ -212,6 +212,31 @@ TEST_F(WindowTest, StartOpensTheCanvasOrSaysWhyNotAndTheTextGoesToTheClipboard) 
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
+TEST_F(WindowTest, ADamagedLetterSetIsToldOnceAndTheCanvasOpensWithWhatLoaded) {
+    const QByteArray whole = letterSetText([](int) { return 1; });
+    const QByteArray sets[][2] = {{"Random.txt", "\x89PNG\x00\xff,,\"\x01"},
+                                  {"Empty.txt", ""},
+                                  {"Count.txt", "\"a\",5000\r\n" + whole},
+                                  {"Cut.txt", whole.left(whole.indexOf("\"char 3\"")) + "x"}};
+    for (const auto& [name, content] : sets) {
+        writeZip(folder.filePath("letters.zip"), {{name, content}});
+        openLauncher({picture, name}, {name});
+        click("start");
+        decoder.finishAll();
+        EXPECT_NE(startedCanvas(), nullptr) << name.constData();
+        typeOnCanvas(u'a');
+        click("start");  // told once only
+        decoder.finishAll();
+        typeOnCanvas(u'a');
+        EXPECT_EQ(messages.shown,
+                  QStringList(QString("The letter set %1 is damaged: %2 of its characters load, "
+                                      "and typing goes on with those.\r\n\r\n\"pictype-letters "
+                                      "check\" tells more.")
+                                  .arg(name, name == "Cut.txt" ? "3" : "0")));
+        messages.shown.clear();
+    }
+}
+
 TEST_F(WindowTest, StartShowsThePictureChosenLastOnceItIsDecodedAndTheLauncherWaitsMeanwhile) {
     QImage red(2000, 1500, QImage::Format_RGB32);
     red.fill(qRgb(200, 0, 0));
