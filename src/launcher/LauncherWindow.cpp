@@ -85,10 +85,10 @@ LauncherWindow::LauncherWindow(QString programFolder, QString settingsFile, Sett
       log_(log),
       clicks_(clicks),
       services_(services),
-      chosen_(services.decoder) {
+      pictureCache_(services.decoder) {
     buildControls();
     applySettings(letterSets);
-    connect(&chosen_, &PictureCache::ready, this,
+    connect(&pictureCache_, &PictureCache::ready, this,
             [this](const QString&, const Picture& picture) { pictureReady(picture); });
     choose(settings_.pictureFile);
 }
@@ -126,14 +126,14 @@ void LauncherWindow::buildControls() {
     helpLink_->setCursor(Qt::PointingHandCursor);
     // The link-like help label is as wide as its text, wherever that ends.
     helpLink_->adjustSize();
-    tinksBox_ = placed<QCheckBox>(this, "tinks", L::kTinks, QStringLiteral("Tinks"));
+    keyClicksBox_ = placed<QCheckBox>(this, "keyClicks", L::kTinks, QStringLiteral("Tinks"));
     lockBox_ = placed<QCheckBox>(this, "lock", L::kLock, QStringLiteral("&Lock"));
 
     fitCaptions({startButton_, pictureButton_, moveButton_, appendButton_});
 
     const QList<QWidget*> tabOrder = {startButton_,   centeredButton_, tiledButton_,
                                       pictureButton_, moveButton_,     appendButton_,
-                                      letterSetList_, tinksBox_,       lockBox_};
+                                      letterSetList_, keyClicksBox_,   lockBox_};
     for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i) setTabOrder(tabOrder[i], tabOrder[i + 1]);
 
     picturePath_->installEventFilter(this);
@@ -149,8 +149,8 @@ void LauncherWindow::applySettings(const QStringList& letterSets) {
     // Nothing is typed yet that could go to the clipboard.
     moveButton_->setEnabled(false);
     (settings_.centered ? centeredButton_ : tiledButton_)->setChecked(true);
-    tinksBox_->setTristate(settings_.tinks == Qt::PartiallyChecked);
-    tinksBox_->setCheckState(settings_.tinks);
+    keyClicksBox_->setTristate(settings_.tinks == Qt::PartiallyChecked);
+    keyClicksBox_->setCheckState(settings_.tinks);
     lockBox_->setChecked(preferences_.lockCanvas);
     showKeyHelp();
     showPictureChoice();
@@ -189,7 +189,7 @@ QString LauncherWindow::askForPicture() {
 
 void LauncherWindow::choose(const QString& path) {
     settings_.pictureFile = path;
-    chosen_.decodeAhead(path.isEmpty() ? QStringList() : QStringList(path));
+    pictureCache_.decodeAhead(path.isEmpty() ? QStringList() : QStringList(path));
 }
 
 void LauncherWindow::choosePicture() {
@@ -239,7 +239,7 @@ void LauncherWindow::openCanvas() {
     if (settings_.pictureFile.isEmpty())
         opening_->picture = Picture();
     else
-        chosen_.want(settings_.pictureFile);
+        pictureCache_.want(settings_.pictureFile);
     const std::optional<QByteArray> letterSet = archive_.read(settings_.letterSetName);
     if (!letterSet) {
         cancelOpening();
@@ -273,7 +273,7 @@ void LauncherWindow::openCanvas() {
             ? std::optional<CanvasLock>(CanvasLock{services_.clock, services_.inputGrab})
             : std::nullopt;
     opening_->window = std::make_unique<CanvasWindow>(
-        std::move(canvas), log_, tinksBox_->checkState() != Qt::Unchecked ? &clicks_ : nullptr,
+        std::move(canvas), log_, keyClicksBox_->checkState() != Qt::Unchecked ? &clicks_ : nullptr,
         services_.messages, services_.decoder, lock);
     if (!opening_->picture) opening_->window->prepare(launcher);
     traceMark("canvas made");
@@ -282,13 +282,14 @@ void LauncherWindow::openCanvas() {
 
 void LauncherWindow::pictureReady(const Picture& picture) {
     // Wanted only while a Start is under way, for the picture chosen.
+    if (!opening_) return;
     opening_->picture = picture;
     finishOpening();
 }
 
 void LauncherWindow::cancelOpening() {
     opening_.reset();
-    chosen_.stopWanting();
+    pictureCache_.stopWanting();
     setEnabled(true);
 }
 
@@ -304,7 +305,7 @@ void LauncherWindow::finishOpening() {
     }
     traceMark("picture at hand");
     // The canvas has the picture now; the launcher keeps none meanwhile.
-    chosen_.decodeAhead({});
+    pictureCache_.decodeAhead({});
     canvas_ = window.release();
     // The picture shown last is the one remembered, and decoded ahead for
     // the next Start once the canvas has closed.
@@ -336,7 +337,7 @@ void LauncherWindow::openHelp() {
     services_.documents.open(programFolder_ + QStringLiteral("/pictype.txt"));
 }
 
-bool LauncherWindow::settleTypedText() {
+bool LauncherWindow::keepOrDiscardTypedText() {
     if (!log_.text().isEmpty()) {
         switch (
             services_.messages.ask(QStringLiteral("Do you want to save your work? \r\n\r\n"
@@ -410,7 +411,7 @@ void LauncherWindow::offerLeftovers(const QStringList& files) {
 
 std::optional<QString> LauncherWindow::saveSettings() {
     settings_.centered = centeredButton_->isChecked();
-    settings_.tinks = tinksBox_->checkState();
+    settings_.tinks = keyClicksBox_->checkState();
     preferences_.lockCanvas = lockBox_->isChecked();
     const QString preferencesFile = preferencesPath(settingsFile_);
     const bool settingsSaved = settings_.save(settingsFile_);
@@ -432,7 +433,7 @@ void LauncherWindow::closeEvent(QCloseEvent* event) {
     // that its text is in the file.
     if (opening_) cancelOpening();
     if (canvas_) canvas_->close();
-    if (!ending_ && !settleTypedText()) {
+    if (!ending_ && !keepOrDiscardTypedText()) {
         event->ignore();
         return;
     }
@@ -458,12 +459,12 @@ void LauncherWindow::dropEvent(QDropEvent* event) {
 
 bool LauncherWindow::eventFilter(QObject* watched, QEvent* event) {
     // A click on a label is a left-button release over it.
-    if (event->type() == QEvent::MouseButtonRelease) {
+    const bool label = watched == picturePath_ || watched == helpLink_;
+    if (label && event->type() == QEvent::MouseButtonRelease) {
         const auto* release = static_cast<QMouseEvent*>(event);
-        const auto* label = static_cast<QLabel*>(watched);
         if (release->button() == Qt::LeftButton &&
-            label->rect().contains(release->position().toPoint())) {
-            if (label == picturePath_)
+            static_cast<QWidget*>(watched)->rect().contains(release->position().toPoint())) {
+            if (watched == picturePath_)
                 showPicturePath();
             else
                 openHelp();

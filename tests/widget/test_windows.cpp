@@ -359,7 +359,7 @@ TEST_F(WindowTest, TheLauncherShowsTheRememberedChoicesAndWritesThemBack) {
     const QString preferencesFile = folder.filePath("pictype-viewer.conf");
     openLauncher(remembered, {"Two.txt", "One.txt", "Two.txt"}, nullptr, Preferences{true});
     EXPECT_TRUE(control<QRadioButton>("tiled")->isChecked());
-    EXPECT_EQ(control<QCheckBox>("tinks")->checkState(), Qt::PartiallyChecked);
+    EXPECT_EQ(control<QCheckBox>("keyClicks")->checkState(), Qt::PartiallyChecked);
     EXPECT_EQ(control<QLabel>("picturePath")->text(), "/p/x.gif");
     EXPECT_EQ(control<QListWidget>("letterSets")->currentRow(), 2);
     EXPECT_FALSE(control<QPushButton>("moveToClipboard")->isEnabled());
@@ -373,7 +373,7 @@ TEST_F(WindowTest, TheLauncherShowsTheRememberedChoicesAndWritesThemBack) {
     for (const QString& line : help->text().split("\r\n"))
         EXPECT_LE(help->fontMetrics().horizontalAdvance(line), help->width()) << line.toStdString();
     click("centered");
-    click("tinks");
+    click("keyClicks");
     click("lock");
     EXPECT_EQ(help->text(), "Esc - Unload picture and return here" + commandHelp);
     EXPECT_TRUE(launcher->close());
