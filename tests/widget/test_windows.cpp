@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <string_view>
 
 #include "canvas/CanvasWindow.h"
 #include "launcher/LauncherWindow.h"
@@ -48,23 +50,7 @@ class WindowTest : public ::testing::Test {
         qputenv("TEMP", QFile::encodeName(folder.filePath("temp")));
         writeZip(folder.filePath("letters.zip"), {{"One.txt", letterSetText()}});
     }
-    ~WindowTest() override {
-        delete canvasWindow.data();
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    CanvasWindow* openCanvas() {
-        canvasWindow =
-            new CanvasWindow(std::make_unique<Canvas>(QSize(1024, 768), letters, log,
-                                                      PictureFolder(picture), Placement::Centered),
-                             log, &clicks, messages, decoder, std::nullopt);
-        canvasWindow->showPicture(loadPicture(picture).image, QRect());
-        QObject::connect(canvasWindow, &CanvasWindow::pictureChanged,
-                         [this](const QString& path) { shown << path; });
-        return canvasWindow;
-    }
-    const Canvas& canvas() const { return canvasWindow->canvas(); }
-    bool showsOnlyThePicture() const { return canvas().image().copy(0, 0, 200, 40).allGray(); }
+    ~WindowTest() override { QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     LauncherWindow& openLauncher(const Settings& settings = {},
                                  QStringList sets = {"One.txt", "Two.txt"},
@@ -125,55 +111,66 @@ class WindowTest : public ::testing::Test {
     FakeClock clock;
     FakeInputGrab grab;
     FakePictureDecoder decoder;
-    QPointer<CanvasWindow> canvasWindow;
-    QStringList shown;
     std::unique_ptr<LauncherWindow> launcher;
     int exitStatus = -1;
 };
 
-TEST_F(WindowTest, CanvasKeysTypeAndCommandAndEveryReleaseClicks) {
-    CanvasWindow* window = openCanvas();
-    send(window, Qt::Key_A, {}, "a");
-    send(window, Qt::Key_ParenLeft, Qt::ShiftModifier, "(");  // not taken for an arrow
-    send(window, Qt::Key_Return, {}, "\r");
-    send(window, Qt::Key_B, {}, "b");
-    send(window, Qt::Key_Backspace, {}, "\b");
-    QInputMethodEvent composed;
-    composed.setCommitString(
-        QString::fromUtf16(u"\u00e7"));  // what a dead key or an input method gives
-    QApplication::sendEvent(window, &composed);
-    EXPECT_EQ(log.text(), QString::fromUtf16(u"a( \r\n\u00e7"));
-    EXPECT_EQ(canvas().pen(), QPoint(32, 32));
-    EXPECT_EQ(sound.played.size(), 5);
-    QKeyEvent repeated(QEvent::KeyRelease, Qt::Key_A, {}, "a", true);
-    QApplication::sendEvent(window, &repeated);
-    EXPECT_EQ(sound.played.size(), 5);
-
-    const QPoint middle((2000 - 1024) / 2, (1500 - 768) / 2);  // where a large picture starts
-    send(window, Qt::Key_Right, Qt::ShiftModifier);
-    EXPECT_EQ(canvas().pictureOffset(), middle + QPoint(50, 0));
-    EXPECT_EQ(canvas().pen(), QPoint(0, 0));  // moving the picture cleared the text
-    send(window, Qt::Key_F3);  // the time, in yellow, not wiped when the move is composed
-    QApplication::sendPostedEvents();
-    EXPECT_FALSE(showsOnlyThePicture());
-    send(window, Qt::Key_F6);
-    EXPECT_TRUE(showsOnlyThePicture());
-    decoder.finishAll();  // the picture beside it, decoded ahead, shows at once
-    send(window, Qt::Key_F5);
-    EXPECT_EQ(canvas().pictureOffset(), middle);
-    send(window, Qt::Key_F4);
-    EXPECT_TRUE(shown.size() == 2 && shown[0].endsWith("b.bmp") && shown[1].endsWith("a.bmp"));
-    EXPECT_EQ(canvas().pictureOffset(), middle + QPoint(50, 0));
-}
-
-TEST_F(WindowTest, LettersTypedAfterABurstOfF5StayOnThePictureTheBurstEndsOn) {
-    CanvasWindow* window = openCanvas();  // b.bmp beside it, still decoding
-    for (int press = 0; press < 13; ++press) send(window, Qt::Key_F5);
-    for (const char* letter : {"a", "b", "c"}) send(window, Qt::Key_A, {}, letter);
-    EXPECT_EQ(log.text(), "abc");
-    decoder.finishAll();
-    EXPECT_EQ(shown, QStringList(folder.filePath("b.bmp")));
-    EXPECT_EQ(canvas().pen(), QPoint(96, 0));
+// Keys on a canvas window of their own: a letter or "(" types, '\r' is Enter,
+// '\b' Backspace, 'c' a composed "ç", '>' Shift+Right, '3' F3, '6' F6, '5' F5,
+// '4' F4; '.' ends the decodes under way (b.bmp beside the picture, at first).
+TEST_F(WindowTest, CanvasKeysTakeEffectInTheOrderTheyCameAndEveryReleaseClicks) {
+    const struct {
+        const char* keys;
+        QString logged;
+        QPoint pen;
+        QPoint moved;  // from the middle, where a picture larger than the screen starts
+        bool drawn;    // text or the time shows
+        QStringList shown;
+    } rows[] = {
+        {"a(\rb\bc", QString::fromUtf16(u"a( \r\n\u00e7"), {32, 32}, {}, true, {}},
+        {"a>", "a", {0, 0}, {50, 0}, false, {}},  // moving the picture cleared the text
+        {">3", "", {0, 0}, {50, 0}, true, {}},    // the time is not wiped when the move is composed
+        {"a6", "a", {0, 0}, {}, false, {}},
+        {".>54", "", {0, 0}, {50, 0}, false, {"b.bmp", "a.bmp"}},    // back where it was left
+        {"5555555555555abd.", "abd", {96, 0}, {}, true, {"b.bmp"}},  // a burst, then letters
+    };
+    const QPoint middle((2000 - 1024) / 2, (1500 - 768) / 2);
+    for (const auto& row : rows) {
+        TypedTextLog typed(folder.filePath("~9"));
+        CanvasWindow window(std::make_unique<Canvas>(QSize(1024, 768), letters, typed,
+                                                     PictureFolder(picture), Placement::Centered),
+                            typed, &clicks, messages, decoder, std::nullopt);
+        window.showPicture(loadPicture(picture).image, QRect());
+        QStringList shown;
+        QObject::connect(&window, &CanvasWindow::pictureChanged,
+                         [&shown](const QString& path) { shown << QFileInfo(path).fileName(); });
+        sound.played.clear();
+        int releases = 0;
+        for (const char key : std::string_view(row.keys)) {
+            QInputMethodEvent composed;
+            composed.setCommitString(QString::fromUtf16(u"\u00e7"));  // as a dead key gives it
+            const int code = QString("\r\b>3654(").indexOf(key);
+            const int keys[] = {Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Right,
+                                Qt::Key_F3,     Qt::Key_F6,        Qt::Key_F5,
+                                Qt::Key_F4,     Qt::Key_ParenLeft};
+            if (key == 'c') QApplication::sendEvent(&window, &composed);
+            if (key == '.') decoder.finishAll();
+            if (key == 'c' || key == '.') continue;
+            send(&window, code < 0 ? Qt::Key_A : keys[code],
+                 key == '>' || key == '(' ? Qt::ShiftModifier : Qt::NoModifier, QString(key));
+            ++releases;
+        }
+        QKeyEvent repeated(QEvent::KeyRelease, Qt::Key_A, {}, "a", true);  // no click
+        QApplication::sendEvent(&window, &repeated);
+        QApplication::sendPostedEvents();
+        const Canvas& canvas = window.canvas();
+        EXPECT_EQ(typed.text(), row.logged) << row.keys;
+        EXPECT_EQ(canvas.pen(), row.pen) << row.keys;
+        EXPECT_EQ(canvas.pictureOffset(), middle + row.moved) << row.keys;
+        EXPECT_EQ(!canvas.image().copy(0, 0, 200, 40).allGray(), row.drawn) << row.keys;
+        EXPECT_EQ(shown, row.shown) << row.keys;
+        EXPECT_EQ(sound.played.size(), releases) << row.keys;
+    }
 }
 
 TEST_F(WindowTest, StartOpensTheCanvasOrSaysWhyNotAndTheTextGoesToTheClipboard) {
