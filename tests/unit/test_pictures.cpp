@@ -159,6 +159,15 @@ TEST_F(DecodeTest, ACacheHandsOverThePictureAskedForAndGoesOnWithTheNextAhead) {
     }
 }
 
+TEST_F(DecodeTest, ADecodeCancelledBeforeItBeginsNeverBegins) {
+    const QString a = picture("a.bmp"), b = picture("b.bmp");
+    const PictureDecoder::Ticket first = decoder.decode(a, kPictureByteLimit);
+    EXPECT_TRUE(decoder.cancel(decoder.decode(b, kPictureByteLimit)));
+    EXPECT_FALSE(decoder.cancel(first));  // under way
+    decoder.finishAll();
+    EXPECT_EQ(decoder.begun, QStringList(a));
+}
+
 // Pictures a to e, d broken, stepped through from a.
 class StepperTest : public DecodeTest {
   protected:
