@@ -19,6 +19,7 @@
 #include <QUrl>
 #include <algorithm>
 
+#include "canvas/CanvasCommands.h"
 #include "canvas/CanvasWindow.h"
 #include "canvas/Screens.h"
 #include "launcher/LauncherLayout.h"
@@ -35,18 +36,6 @@
 #include "session/TypedTextLog.h"
 
 namespace {
-
-const QStringList kKeyHelp = {
-    QStringLiteral("Esc - Unload picture and return here"),
-    QStringLiteral("F6 - Clears text"),
-    QStringLiteral("F5 - Cycle pictures"),
-    QStringLiteral("F4 - Cycle in opposite direction"),
-    QStringLiteral("F3 - Show time"),
-    QStringLiteral("Arrows - Move picture 5 pixels"),
-    QStringLiteral("Shift + Arrows - Move picture 50 pixels."),
-};
-// A locked canvas leaves only when Esc is held.
-const QString kLockedEscapeHelp = QStringLiteral("Hold Esc 3 s - Unload picture and return here");
 
 // Buttons whose captions are too wide for their size first get a narrower
 // face, then a smaller size, until every caption fits: the desktop's fonts
@@ -97,10 +86,10 @@ LauncherWindow::LauncherWindow(QString programFolder, QString settingsFile, Sett
       log_(log),
       clicks_(clicks),
       services_(services),
-      chosen_(services.decoder) {
+      pictureCache_(services.decoder) {
     buildControls();
     applySettings(letterSets);
-    connect(&chosen_, &PictureCache::ready, this,
+    connect(&pictureCache_, &PictureCache::ready, this,
             [this](const QString&, const Picture& picture) { pictureReady(picture); });
     choose(settings_.pictureFile);
 }
@@ -138,14 +127,14 @@ void LauncherWindow::buildControls() {
     helpLink_->setCursor(Qt::PointingHandCursor);
     // The link-like help label is as wide as its text, wherever that ends.
     helpLink_->adjustSize();
-    tinksBox_ = placed<QCheckBox>(this, "tinks", L::kTinks, QStringLiteral("Tinks"));
+    keyClicksBox_ = placed<QCheckBox>(this, "keyClicks", L::kTinks, QStringLiteral("Tinks"));
     lockBox_ = placed<QCheckBox>(this, "lock", L::kLock, QStringLiteral("&Lock"));
 
     fitCaptions({startButton_, pictureButton_, moveButton_, appendButton_});
 
     const QList<QWidget*> tabOrder = {startButton_,   centeredButton_, tiledButton_,
                                       pictureButton_, moveButton_,     appendButton_,
-                                      letterSetList_, tinksBox_,       lockBox_};
+                                      letterSetList_, keyClicksBox_,   lockBox_};
     for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i) setTabOrder(tabOrder[i], tabOrder[i + 1]);
 
     picturePath_->installEventFilter(this);
@@ -169,8 +158,8 @@ void LauncherWindow::applySettings(const QStringList& letterSets) {
     // Nothing is typed yet that could go to the clipboard.
     moveButton_->setEnabled(false);
     (settings_.centered ? centeredButton_ : tiledButton_)->setChecked(true);
-    tinksBox_->setTristate(settings_.tinks == Qt::PartiallyChecked);
-    tinksBox_->setCheckState(settings_.tinks);
+    keyClicksBox_->setTristate(settings_.tinks == Qt::PartiallyChecked);
+    keyClicksBox_->setCheckState(settings_.tinks);
     lockBox_->setChecked(preferences_.lockCanvas);
     showKeyHelp();
     showPictureChoice();
@@ -181,9 +170,7 @@ void LauncherWindow::applySettings(const QStringList& letterSets) {
 }
 
 void LauncherWindow::showKeyHelp() {
-    QStringList lines = kKeyHelp;
-    if (lockBox_->isChecked()) lines.first() = kLockedEscapeHelp;
-    keyHelp_->setText(lines.join(QStringLiteral("\r\n")));
+    keyHelp_->setText(canvasKeyHelp(lockBox_->isChecked()).join(QStringLiteral("\r\n")));
 }
 
 void LauncherWindow::showPath(const QString& path) {
@@ -211,7 +198,7 @@ QString LauncherWindow::askForPicture() {
 
 void LauncherWindow::choose(const QString& path) {
     settings_.pictureFile = path;
-    chosen_.decodeAhead(path.isEmpty() ? QStringList() : QStringList(path));
+    pictureCache_.decodeAhead(path.isEmpty() ? QStringList() : QStringList(path));
 }
 
 void LauncherWindow::choosePicture() {
@@ -261,21 +248,32 @@ void LauncherWindow::openCanvas() {
     if (settings_.pictureFile.isEmpty())
         opening_->picture = Picture();
     else
-        chosen_.want(settings_.pictureFile);
+        pictureCache_.want(settings_.pictureFile);
     const std::optional<QByteArray> letterSet = archive_.read(settings_.letterSetName);
     if (!letterSet) {
         cancelOpening();
         services_.messages.inform(QStringLiteral("Could not unzip ") + archive_.path());
         return;
     }
-    // A damaged set draws what it could read.
-    letters_.read(*letterSet);
+    // A damaged set draws what it could read, the rest as the set before;
+    // that it is damaged is told once a run.
+    const LetterSetReading reading = letters_.read(*letterSet);
+    if (!reading.stopReason.isEmpty() && !toldDamaged_.contains(settings_.letterSetName)) {
+        toldDamaged_ << settings_.letterSetName;
+        services_.messages.inform(
+            QStringLiteral("The letter set %1 is damaged: %2 of its characters load, and typing "
+                           "goes on with those.\r\n\r\n\"pictype-letters check\" tells more.")
+                .arg(settings_.letterSetName)
+                .arg(reading.blocksRead + reading.extraBlocksRead));
+        // Closed while the message was up: no canvas.
+        if (!opening_) return;
+    }
     traceMark("letters read");
     // The canvas types on the launcher's screen.
     const QRect launcher = placeOnDesktop(*this);
     const QScreen* screen = typingScreen(launcher);
     auto canvas = std::make_unique<Canvas>(
-        screen != nullptr ? deviceSize(*screen) : QSize(), letters_, log_, services_.messages,
+        screen != nullptr ? deviceSize(*screen) : QSize(), letters_, log_,
         PictureFolder(settings_.pictureFile),
         centeredButton_->isChecked() ? Placement::Centered : Placement::Tiled,
         screen != nullptr ? letterScale(*screen) : 1);
@@ -284,8 +282,8 @@ void LauncherWindow::openCanvas() {
             ? std::optional<CanvasLock>(CanvasLock{services_.clock, services_.inputGrab})
             : std::nullopt;
     opening_->window = std::make_unique<CanvasWindow>(
-        std::move(canvas), log_, tinksBox_->checkState() != Qt::Unchecked ? &clicks_ : nullptr,
-        services_.decoder, lock);
+        std::move(canvas), log_, keyClicksBox_->checkState() != Qt::Unchecked ? &clicks_ : nullptr,
+        services_.messages, services_.decoder, lock);
     if (!opening_->picture) opening_->window->prepare(launcher);
     traceMark("canvas made");
     finishOpening();
@@ -293,13 +291,14 @@ void LauncherWindow::openCanvas() {
 
 void LauncherWindow::pictureReady(const Picture& picture) {
     // Wanted only while a Start is under way, for the picture chosen.
+    if (!opening_) return;
     opening_->picture = picture;
     finishOpening();
 }
 
 void LauncherWindow::cancelOpening() {
     opening_.reset();
-    chosen_.stopWanting();
+    pictureCache_.stopWanting();
     setEnabled(true);
 }
 
@@ -315,7 +314,7 @@ void LauncherWindow::finishOpening() {
     }
     traceMark("picture at hand");
     // The canvas has the picture now; the launcher keeps none meanwhile.
-    chosen_.decodeAhead({});
+    pictureCache_.decodeAhead({});
     canvas_ = window.release();
     // The picture shown last is the one remembered, and decoded ahead for
     // the next Start once the canvas has closed.
@@ -357,7 +356,7 @@ void LauncherWindow::openHelp() {
     services_.documents.open(programFolder_ + QStringLiteral("/pictype.txt"));
 }
 
-bool LauncherWindow::settleTypedText() {
+bool LauncherWindow::keepOrDiscardTypedText() {
     if (!log_.text().isEmpty()) {
         switch (
             services_.messages.ask(QStringLiteral("Do you want to save your work? \r\n\r\n"
@@ -428,7 +427,7 @@ void LauncherWindow::offerLeftovers(const QStringList& files) {
 
 std::optional<QString> LauncherWindow::saveSettings() {
     settings_.centered = centeredButton_->isChecked();
-    settings_.tinks = tinksBox_->checkState();
+    settings_.tinks = keyClicksBox_->checkState();
     preferences_.lockCanvas = lockBox_->isChecked();
     const QString preferencesFile = preferencesPath(settingsFile_);
     const bool settingsSaved = settings_.save(settingsFile_);
@@ -455,7 +454,7 @@ void LauncherWindow::closeEvent(QCloseEvent* event) {
     // that its text is in the file.
     if (opening_) cancelOpening();
     if (canvas_) canvas_->close();
-    if (!ending_ && !settleTypedText()) {
+    if (!ending_ && !keepOrDiscardTypedText()) {
         event->ignore();
         return;
     }
@@ -481,12 +480,12 @@ void LauncherWindow::dropEvent(QDropEvent* event) {
 
 bool LauncherWindow::eventFilter(QObject* watched, QEvent* event) {
     // A click on a label is a left-button release over it.
-    if (event->type() == QEvent::MouseButtonRelease) {
+    const bool label = watched == picturePath_ || watched == helpLink_;
+    if (label && event->type() == QEvent::MouseButtonRelease) {
         const auto* release = static_cast<QMouseEvent*>(event);
-        const auto* label = static_cast<QLabel*>(watched);
         if (release->button() == Qt::LeftButton &&
-            label->rect().contains(release->position().toPoint())) {
-            if (label == picturePath_)
+            static_cast<QWidget*>(watched)->rect().contains(release->position().toPoint())) {
+            if (watched == picturePath_)
                 showPicturePath();
             else
                 openHelp();

@@ -26,7 +26,7 @@ T nextOf(std::deque<T>& script, T otherwise = T()) {
 struct FakeMessageBoxes : MessageBoxes {
     void inform(const QString& text) override { shown << text; }
     Answer ask(const QString& text) override { return inform(text), nextOf(answers, Answer::No); }
-    void notify(const QString&) override {}
+    void notify(const QString& text) override { shown << text; }
     QStringList shown;  // informed and asked
     std::deque<Answer> answers;
 };
@@ -83,9 +83,13 @@ struct FakePictureDecoder : PictureDecoder {
         begun << path;
         budgets << budget;
     }
+    using PictureDecoder::busy;
+    void finishOne() {
+        if (busy()) finish(loadPicture(begun.last(), budgets.last()));
+    }
     // Ends every decode, also those that begin meanwhile.
     void finishAll() {
-        while (busy()) finish(loadPicture(begun.last(), budgets.last()));
+        while (busy()) finishOne();
     }
     QStringList begun;
     QList<qint64> budgets;
