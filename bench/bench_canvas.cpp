@@ -69,7 +69,7 @@ struct Bench {
     }
     // A canvas without a picture yet.
     std::unique_ptr<Canvas> canvas(QSize screen, Placement placement, TypedTextLog& log) {
-        return std::make_unique<Canvas>(screen, letters, log, messages, PictureFolder(), placement);
+        return std::make_unique<Canvas>(screen, letters, log, PictureFolder(), placement);
     }
     std::unique_ptr<Canvas> canvas(QSize screen, QImage image, Placement placement,
                                    TypedTextLog& log) {
@@ -257,7 +257,7 @@ void keysThroughWindow(benchmark::State& state, std::optional<CanvasLock> lock,
     TypedTextLog log(freshLogPath());
     CanvasWindow window(
         bench().canvas(deviceSize(*QGuiApplication::primaryScreen()), Placement::Centered, log),
-        log, nullptr, bench().decoder, lock);
+        log, nullptr, bench().messages, bench().decoder, lock);
     window.showPicture(picture(800, 600), QRect());
     QCoreApplication::processEvents();
     QKeyEvent clear(QEvent::KeyPress, Qt::Key_F6, Qt::NoModifier);

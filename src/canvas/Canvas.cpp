@@ -6,14 +6,12 @@
 
 #include "canvas/ImageOps.h"
 #include "letters/LetterSet.h"
-#include "platform/MessageBoxes.h"
 #include "session/TypedTextLog.h"
 
-Canvas::Canvas(QSize screen, const LetterSet& letters, TypedTextLog& log, MessageBoxes& messages,
-               PictureFolder pictures, Placement placement, int scale)
+Canvas::Canvas(QSize screen, const LetterSet& letters, TypedTextLog& log, PictureFolder pictures,
+               Placement placement, int scale)
     : letters_(letters),
       log_(log),
-      messages_(messages),
       pictures_(std::move(pictures)),
       placement_(placement),
       scale_(scale),
@@ -26,7 +24,7 @@ Canvas::Canvas(QSize screen, const LetterSet& letters, TypedTextLog& log, Messag
     background_.fill(kWindowColor);
     screen_.fill(kWindowColor);
     timeFont_.setPointSizeF(13.5 * scale);
-    clear();
+    wipe();
 }
 
 void Canvas::fitScreen(QSize screen, int scale) {
@@ -38,7 +36,7 @@ void Canvas::fitScreen(QSize screen, int scale) {
     background_.fill(kWindowColor);
     layout_ = TextLayout(screen, kCell * scale);
     timeFont_.setPointSizeF(13.5 * scale);
-    clear();
+    wipe();
 }
 
 void Canvas::showPicture(QImage picture) {
@@ -46,9 +44,33 @@ void Canvas::showPicture(QImage picture) {
     show(std::move(picture), middle);
 }
 
+void Canvas::awaitPicture() {
+    awaiting_ = true;
+    awaited_.clear();
+}
+
 void Canvas::stepTo(qsizetype index, QImage picture) {
     const QPoint middle = middleOffset(picture.size(), screen_.size());
     show(std::move(picture), pictures_.moveTo(index, offset_).value_or(middle));
+    drawAwaited();
+}
+
+void Canvas::keepPicture() {
+    drawAwaited();
+}
+
+void Canvas::draw(std::function<void()> drawing) {
+    if (awaiting_)
+        awaited_.push_back(std::move(drawing));
+    else
+        drawing();
+}
+
+void Canvas::drawAwaited() {
+    awaiting_ = false;
+    for (const std::function<void()>& drawing : std::exchange(awaited_, {})) drawing();
+    // A move among them shows now, not at the next key.
+    composeMove();
 }
 
 void Canvas::show(QImage picture, QPoint offset) {
@@ -58,7 +80,7 @@ void Canvas::show(QImage picture, QPoint offset) {
     // picture that covers the screen leaves nothing of it.
     const bool covers = placement_ == Placement::Tiled ? !picture_.isNull() : pictureCoversScreen();
     if (!covers) background_.fill(kWindowColor);
-    clear();
+    wipe();
 }
 
 // Then the moves keep it so: its offsets stay within it.
@@ -88,34 +110,47 @@ QString Canvas::picturePath() const {
 }
 
 void Canvas::typeText(const QString& text) {
-    settle();
     // Composed first: an "e" followed by a combining accent is one "é".
     const QString composed = text.normalized(QString::NormalizationForm_C);
-    for (const char32_t character : composed.toUcs4()) typeCharacter(character);
+    for (const char32_t character : composed.toUcs4()) {
+        // Tab and the other control characters are no letters; the keys that
+        // matter (Enter, Backspace, Esc) come as keys.
+        if (QChar::category(character) != QChar::Other_Control) {
+            log_.type(character);
+            writeTextWhenDue();
+        }
+        draw([this, character] { drawCharacter(character); });
+    }
 }
 
-void Canvas::typeCharacter(char32_t character) {
+void Canvas::drawCharacter(char32_t character) {
+    composeMove();
     eraseCursorMark();
-    // Tab and the other control characters are no letters; the keys that
-    // matter (Enter, Backspace, Esc) come as keys.
     if (QChar::category(character) == QChar::Other_Control) return;
     drawGlyph(letters_.glyph(character).value_or(letters_.fallback()));
-    log_.type(character);
-    placed(layout_.advance());
+    markPenOrTurnPage(layout_.advance());
 }
 
 void Canvas::newLine() {
-    settle();
-    eraseCursorMark();
-    // The line end takes a cell like a space.
-    drawGlyph(*letters_.glyph(U' '));
     log_.typeLineEnd();
-    placed(layout_.newLine());
+    writeTextWhenDue();
+    draw([this] {
+        composeMove();
+        eraseCursorMark();
+        // The line end takes a cell like a space.
+        drawGlyph(*letters_.glyph(U' '));
+        markPenOrTurnPage(layout_.newLine());
+    });
 }
 
-void Canvas::placed(bool pageFull) {
-    drawCursorMark();
-    if (pageFull) clear();
+void Canvas::markPenOrTurnPage(bool pageFull) {
+    if (pageFull)
+        wipe();
+    else
+        drawCursorMark();
+}
+
+void Canvas::writeTextWhenDue() {
     if (log_.writeDue()) writeText();
 }
 
@@ -127,26 +162,32 @@ void Canvas::writeText() {
     }
     if (writeFailureTold_) return;
     writeFailureTold_ = true;
-    messages_.notify(QCoreApplication::translate(
-                         "Canvas",
-                         "Your typing could not be written to %1: %2.\r\n\r\n"
-                         "You can go on typing; nothing is lost. The text is kept and written as "
-                         "soon as that works again, and when you close Pictype Viewer you can save "
-                         "it elsewhere.")
-                         .arg(log_.path(), reason));
+    notice_ = QCoreApplication::translate(
+                  "Canvas",
+                  "Your typing could not be written to %1: %2.\r\n\r\n"
+                  "You can go on typing; nothing is lost. The text is kept and written as "
+                  "soon as that works again, and when you close Pictype Viewer you can save "
+                  "it elsewhere.")
+                  .arg(log_.path(), reason);
 }
 
 void Canvas::backspace() {
-    settle();
-    eraseCursorMark();
     log_.eraseLast();
-    layout_.stepBack();
-    eraseCell();
-    if (pen() != QPoint(0, 0)) drawCursorMark();
+    draw([this] {
+        composeMove();
+        eraseCursorMark();
+        layout_.stepBack();
+        eraseCell();
+        if (pen() != QPoint(0, 0)) drawCursorMark();
+    });
 }
 
 void Canvas::clear() {
-    composeDue_ = false;
+    draw([this] { wipe(); });
+}
+
+void Canvas::wipe() {
+    moveUncomposed_ = false;
     if (pictureCoversScreen()) {
         current_ = Current::Picture;
     } else {
@@ -159,23 +200,27 @@ void Canvas::clear() {
 }
 
 void Canvas::showTime(const QString& text) {
-    settle();
-    changes_ += drawTextLine(screen(), timePosition_, text, timeFont_, QColor(kTimeColor));
-    timePosition_ = QPoint(0, timePosition_.y() + QFontMetrics(timeFont_, &screen_).height());
+    draw([this, text] {
+        composeMove();
+        changes_ += drawTextLine(screen(), timePosition_, text, timeFont_, QColor(kTimeColor));
+        timePosition_ = QPoint(0, timePosition_.y() + QFontMetrics(timeFont_, &screen_).height());
+    });
 }
 
 void Canvas::pan(PanDirection direction, int step) {
-    const std::optional<QPoint> offset =
-        pannedOffset(offset_, direction, step, picture_.size(), screen_.size());
-    if (!offset) return;
-    offset_ = *offset;
-    timePosition_ = QPoint(0, 0);
-    layout_.clear();
-    composeDue_ = true;
+    draw([this, direction, step] {
+        const std::optional<QPoint> offset =
+            pannedOffset(offset_, direction, step, picture_.size(), screen_.size());
+        if (!offset) return;
+        offset_ = *offset;
+        timePosition_ = QPoint(0, 0);
+        layout_.clear();
+        moveUncomposed_ = true;
+    });
 }
 
-void Canvas::settle() {
-    if (composeDue_) clear();
+void Canvas::composeMove() {
+    if (moveUncomposed_) wipe();
 }
 
 void Canvas::drawGlyph(GlyphPixels glyph) {

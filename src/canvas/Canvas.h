@@ -5,14 +5,16 @@
 #include <QRegion>
 #include <QSize>
 #include <QString>
+#include <functional>
+#include <optional>
 #include <utility>
+#include <vector>
 
 #include "canvas/Background.h"
 #include "canvas/TextLayout.h"
 #include "letters/LetterSet.h"
 #include "pictures/PictureFolder.h"
 
-class MessageBoxes;
 class TypedTextLog;
 
 // What the canvas window shows and how typing and the command keys change
@@ -26,6 +28,10 @@ class TypedTextLog;
 // centred picture that covers the screen is the background: each is written
 // only when something is drawn, so that a picture moved or shown anew is
 // copied once, by the window's paint.
+//
+// While the picture F4 or F5 leads to is on its way, keys take effect in
+// the order they came: what is typed is logged at once, and drawn on that
+// picture when it comes.
 class Canvas {
   public:
     static constexpr QRgb kWindowColor = qRgb(0, 0, 0);
@@ -37,8 +43,8 @@ class Canvas {
     // pixel of a letter is a block of `scale` x `scale` device pixels, so
     // that letters keep their size on screens of more device pixels per
     // logical pixel; pictures keep one pixel for each.
-    Canvas(QSize screen, const LetterSet& letters, TypedTextLog& log, MessageBoxes& messages,
-           PictureFolder pictures, Placement placement, int scale = 1);
+    Canvas(QSize screen, const LetterSet& letters, TypedTextLog& log, PictureFolder pictures,
+           Placement placement, int scale = 1);
 
     // Fits the canvas to another screen, as a new canvas there would be:
     // the picture at its middle, without text. The typed text stays typed.
@@ -47,10 +53,17 @@ class Canvas {
     // Shows the current picture of the folder, composed; a larger picture
     // centred shows its middle.
     void showPicture(QImage picture);
+    // F4 or F5 was pressed: the screen stays as it is until stepTo() shows
+    // the picture it leads to, or keepPicture() says that none loaded; what
+    // comes meanwhile is drawn then. What came for a picture that a further
+    // press passed over is dropped, as that picture would have cleared it.
+    void awaitPicture();
     // Shows the picture at `index` of the folder, as F4 or F5 led to it: at
-    // the place it was left at, else its middle. The place of the picture
-    // left is remembered.
+    // the place it was left at, else its middle, with what came while it was
+    // awaited. The place of the picture left is remembered.
     void stepTo(qsizetype index, QImage picture);
+    // No picture awaited came: what came meanwhile is drawn on the one shown.
+    void keepPicture();
 
     QImage image() const;
     const QImage& picture() const { return picture_; }
@@ -74,27 +87,38 @@ class Canvas {
     void typeText(const QString& text);
     void newLine();
     void backspace();
-    // Writes the typed text out. A write that fails is told once, without
-    // stopping the typing, until one succeeds again.
+    // Writes the typed text out. A write that fails is to be told once,
+    // without stopping the typing, until one succeeds again.
     void writeText();
+    // What the user is to be told since the last call: a write that failed.
+    std::optional<QString> takeNotice() { return std::exchange(notice_, std::nullopt); }
 
     // The command keys and the mouse.
     void clear();
     void showTime(const QString& text);
     // Moves the picture. The text is gone at once; the screen shows the
-    // picture's new place at the next settle(), or before anything else is
-    // drawn, so that the moves of many keys are composed once.
+    // picture's new place at the next composeMove(), or before anything else
+    // is drawn, so that the moves of many keys are composed once.
     void pan(PanDirection direction, int step);
-    // Composes what the moves since the last composition left to compose.
-    void settle();
+    // Composes the picture at the place the moves since the last
+    // composition left it.
+    void composeMove();
 
   private:
     void show(QImage picture, QPoint offset);
+    // Runs `drawing` now, or once the picture awaited has come.
+    void draw(std::function<void()> drawing);
+    void drawAwaited();
+    // The screen afresh from the picture: no text, the pen at the top-left.
+    void wipe();
     bool pictureCoversScreen() const;
     // The screen image, to draw in.
     QImage& screen();
-    void typeCharacter(char32_t character);
-    void placed(bool pageFull);
+    void writeTextWhenDue();
+    void drawCharacter(char32_t character);
+    // After a cell is taken: the cursor mark under the next one, or a clean
+    // page when this one was full.
+    void markPenOrTurnPage(bool pageFull);
     void drawGlyph(GlyphPixels glyph);
     void drawScaledGlyph(GlyphPixels glyph);
     void eraseCell();
@@ -104,7 +128,6 @@ class Canvas {
 
     const LetterSet& letters_;
     TypedTextLog& log_;
-    MessageBoxes& messages_;
     PictureFolder pictures_;
     QImage picture_;
     Placement placement_;
@@ -116,10 +139,13 @@ class Canvas {
     QFont timeFont_;
     QPoint timePosition_;
     QRegion changes_;
-    bool composeDue_ = false;
+    bool moveUncomposed_ = false;
+    bool awaiting_ = false;
+    std::vector<std::function<void()>> awaited_;
     // What image() shows: the picture's part on the screen, the background
     // composed of it, or the screen image; those after it are not written yet.
     enum class Current { Picture, Background, Screen };
     Current current_ = Current::Screen;
     bool writeFailureTold_ = false;
+    std::optional<QString> notice_;
 };

@@ -13,30 +13,24 @@
 #include <algorithm>
 
 #include "canvas/BackgroundWindow.h"
+#include "canvas/CanvasCommands.h"
 #include "canvas/ImageOps.h"
 #include "canvas/Screens.h"
 #include "canvas/TimeText.h"
 #include "platform/InputGrab.h"
+#include "platform/MessageBoxes.h"
 #include "platform/Trace.h"
 #include "session/TypedTextLog.h"
 #include "sound/ClickSounds.h"
 
-namespace {
-
-// The step of an arrow key: 50 pixels with Shift alone, else 5.
-int panStep(Qt::KeyboardModifiers modifiers) {
-    const auto held = modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-    return held == Qt::ShiftModifier ? 50 : 5;
-}
-
-}  // namespace
-
 CanvasWindow::CanvasWindow(std::unique_ptr<Canvas> canvas, TypedTextLog& log, ClickSounds* clicks,
-                           PictureDecoder& decoder, std::optional<CanvasLock> lock)
+                           MessageBoxes& messages, PictureDecoder& decoder,
+                           std::optional<CanvasLock> lock)
     : ScreenWindow(nullptr, {}),
       canvas_(std::move(canvas)),
       log_(log),
       clicks_(clicks),
+      messages_(messages),
       lock_(lock),
       decoder_(decoder) {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -45,7 +39,10 @@ CanvasWindow::CanvasWindow(std::unique_ptr<Canvas> canvas, TypedTextLog& log, Cl
     // A second after a key, not on every key: a crash loses at most that.
     writeSoon_.setSingleShot(true);
     writeSoon_.setInterval(1000);
-    connect(&writeSoon_, &QTimer::timeout, this, [this] { canvas_->writeText(); });
+    connect(&writeSoon_, &QTimer::timeout, this, [this] {
+        canvas_->writeText();
+        tellNotice();
+    });
     if (!lock_) return;
     escape_.emplace(lock_->clock);
     // Often enough for the mark to grow smoothly.
@@ -75,6 +72,10 @@ void CanvasWindow::showPicture(QImage picture, const QRect& launcher) {
     traceMark("picture composed");
     stepper_ = std::make_unique<PictureStepper>(canvas_->pictures(), canvas_->picture(), decoder_);
     connect(stepper_.get(), &PictureStepper::arrived, this, &CanvasWindow::showStep);
+    connect(stepper_.get(), &PictureStepper::stayed, this, [this] {
+        canvas_->keepPicture();
+        afterInput();
+    });
     launcher_ = launcher;
     coverScreens();
     connect(qApp, &QGuiApplication::screenAdded, this, &CanvasWindow::coverScreens);
@@ -117,8 +118,13 @@ void CanvasWindow::grabInput() {
         grabRetry_.start();
 }
 
+void CanvasWindow::tellNotice() {
+    if (const std::optional<QString> notice = canvas_->takeNotice()) messages_.notify(*notice);
+}
+
 void CanvasWindow::afterInput() {
     if (log_.changedSinceWrite() && !writeSoon_.isActive()) writeSoon_.start();
+    tellNotice();
     const QRegion changes = canvas_->takeChanges();
     if (changes.isEmpty()) return;
     if (ratio() == 1.0) {
@@ -156,42 +162,11 @@ void CanvasWindow::closeEvent(QCloseEvent* event) {
 }
 
 void CanvasWindow::keyPressEvent(QKeyEvent* event) {
-    const int step = panStep(event->modifiers());
+    if (const CanvasCommand* command = findCanvasCommand(event->key(), event->modifiers())) {
+        run(*command, *event);
+        return;
+    }
     switch (event->key()) {
-        case Qt::Key_Escape:
-            if (escape_)
-                holdEscape(*event);
-            else
-                close();
-            return;
-        case Qt::Key_F3:
-            canvas_->showTime(timeOfDayText(QTime::currentTime(), QLocale::system()));
-            break;
-        case Qt::Key_F4:
-            stepper_->step(PictureFolder::Step::Previous);
-            break;
-        case Qt::Key_F5:
-            stepper_->step(PictureFolder::Step::Next);
-            break;
-        case Qt::Key_F6:
-            canvas_->clear();
-            break;
-        case Qt::Key_Up:
-            canvas_->pan(PanDirection::Up, step);
-            settleSoon();
-            break;
-        case Qt::Key_Down:
-            canvas_->pan(PanDirection::Down, step);
-            settleSoon();
-            break;
-        case Qt::Key_Left:
-            canvas_->pan(PanDirection::Left, step);
-            settleSoon();
-            break;
-        case Qt::Key_Right:
-            canvas_->pan(PanDirection::Right, step);
-            settleSoon();
-            break;
         case Qt::Key_Return:
         case Qt::Key_Enter:
             canvas_->newLine();
@@ -201,6 +176,34 @@ void CanvasWindow::keyPressEvent(QKeyEvent* event) {
             break;
         default:
             canvas_->typeText(event->text());
+            break;
+    }
+    afterInput();
+}
+
+void CanvasWindow::run(const CanvasCommand& command, const QKeyEvent& press) {
+    switch (command.action) {
+        case CanvasCommand::Action::Leave:
+            if (escape_)
+                holdEscape(press);
+            else
+                close();
+            return;
+        case CanvasCommand::Action::ShowTime:
+            canvas_->showTime(timeOfDayText(QTime::currentTime(), QLocale::system()));
+            break;
+        case CanvasCommand::Action::PreviousPicture:
+            stepPicture(PictureFolder::Step::Previous);
+            break;
+        case CanvasCommand::Action::NextPicture:
+            stepPicture(PictureFolder::Step::Next);
+            break;
+        case CanvasCommand::Action::ClearText:
+            canvas_->clear();
+            break;
+        case CanvasCommand::Action::Pan:
+            canvas_->pan(command.direction, command.step);
+            settleSoon();
             break;
     }
     afterInput();
@@ -236,6 +239,12 @@ QRect CanvasWindow::holdMark() const {
     return mark;
 }
 
+void CanvasWindow::stepPicture(PictureFolder::Step step) {
+    // Before the step: its picture may be at hand and come at once.
+    canvas_->awaitPicture();
+    stepper_->step(step);
+}
+
 void CanvasWindow::showStep(qsizetype index, const QImage& picture) {
     canvas_->stepTo(index, picture);
     for (BackgroundWindow* window : backgrounds_)
@@ -251,7 +260,7 @@ void CanvasWindow::settleSoon() {
         this,
         [this] {
             settleQueued_ = false;
-            canvas_->settle();
+            canvas_->composeMove();
             afterInput();
         },
         Qt::QueuedConnection);

@@ -13,9 +13,11 @@
 #include "pictures/PictureStepper.h"
 
 class BackgroundWindow;
+struct CanvasCommand;
 class ClickSounds;
 class Clock;
 class InputGrab;
+class MessageBoxes;
 class PictureDecoder;
 
 // What a locked canvas needs: the clock that times Esc held down, and the
@@ -30,12 +32,11 @@ struct CanvasLock {
 // Canvas and repaints what they changed. With several screens it types on
 // one, and a BackgroundWindow covers each of the others.
 //
-// Keys: Esc closes the window; F3 shows the time, F4 and F5 step through
-// the folder's pictures, F6 clears the text, the arrows pan the picture (50
-// pixels with Shift alone, else 5); Enter, Backspace and every other
-// character type. A mouse click on any of its screens clears the text like
-// F6. What is typed is written out within a second, and when the window
-// closes.
+// Keys: the command keys of canvasCommands() (Esc closes the window, the
+// others show the time, step through the folder's pictures, clear the text
+// and pan the picture); Enter, Backspace and every other character type. A mouse click on any of
+// its screens clears the text like F6. What is typed is written out within a second, and when the
+// window closes.
 //
 // The pictures beside the one shown are decoded ahead by `decoder`, and the
 // picture F4 or F5 leads to shows when it is decoded, while typing goes on.
@@ -52,10 +53,11 @@ class CanvasWindow : public ScreenWindow {
 
   public:
     // `canvas` has no picture yet: showPicture() gives it one and shows the
-    // window. `clicks` play on every key release when given; `lock` locks
-    // the canvas.
+    // window. `clicks` play on every key release when given; `messages` tell
+    // what the canvas reports; `lock` locks the canvas.
     CanvasWindow(std::unique_ptr<Canvas> canvas, TypedTextLog& log, ClickSounds* clicks,
-                 PictureDecoder& decoder, std::optional<CanvasLock> lock = std::nullopt);
+                 MessageBoxes& messages, PictureDecoder& decoder,
+                 std::optional<CanvasLock> lock = std::nullopt);
     ~CanvasWindow() override;
 
     // Makes the window over the screen that holds most of `launcher` (the
@@ -91,6 +93,9 @@ class CanvasWindow : public ScreenWindow {
   private:
     // Places the window and the backgrounds over the screens there are now.
     void coverScreens();
+    void run(const CanvasCommand& command, const QKeyEvent& press);
+    // F4 or F5: the keys after it take effect on the picture it leads to.
+    void stepPicture(PictureFolder::Step step);
     void showStep(qsizetype index, const QImage& picture);
     // Composes the picture's new place once the keys that came with this
     // one are handled too.
@@ -104,12 +109,15 @@ class CanvasWindow : public ScreenWindow {
     QRect holdStrip() const;
     QRect holdMark() const;
     void grabInput();
-    // Repaints what the canvas changed, and has the text written out soon.
+    // Repaints what the canvas changed, has the text written out soon and
+    // tells what the canvas reported.
     void afterInput();
+    void tellNotice();
 
     std::unique_ptr<Canvas> canvas_;
     TypedTextLog& log_;
     ClickSounds* clicks_;
+    MessageBoxes& messages_;
     std::optional<CanvasLock> lock_;
     std::optional<EscapeHold> escape_;  // only when locked
     bool grabbed_ = false;

@@ -20,6 +20,7 @@
 #include <QUrl>
 #include <algorithm>
 
+#include "canvas/CanvasCommands.h"
 #include "canvas/CanvasWindow.h"
 #include "canvas/Screens.h"
 #include "pictures/PictureFolder.h"
@@ -34,20 +35,6 @@
 #include "session/TypedTextLog.h"
 
 namespace {
-
-// Shown in the language in use; the source texts are English.
-const char* const kKeyHelp[] = {
-    QT_TRANSLATE_NOOP("CanvasCommands", "Esc - Unload picture and return here"),
-    QT_TRANSLATE_NOOP("CanvasCommands", "F6 - Clears text"),
-    QT_TRANSLATE_NOOP("CanvasCommands", "F5 - Cycle pictures"),
-    QT_TRANSLATE_NOOP("CanvasCommands", "F4 - Cycle in opposite direction"),
-    QT_TRANSLATE_NOOP("CanvasCommands", "F3 - Show time"),
-    QT_TRANSLATE_NOOP("CanvasCommands", "Arrows - Move picture 5 pixels"),
-    QT_TRANSLATE_NOOP("CanvasCommands", "Shift + Arrows - Move picture 50 pixels."),
-};
-// A locked canvas leaves only when Esc is held.
-const char* const kLockedEscapeHelp =
-    QT_TRANSLATE_NOOP("CanvasCommands", "Hold Esc 3 s - Unload picture and return here");
 
 // Only a list of local files counts as dropped files; text, links and the
 // like are not offered a drop.
@@ -186,11 +173,7 @@ void LauncherWindow::applySettings(const QStringList& letterSets) {
 }
 
 void LauncherWindow::showKeyHelp() {
-    QStringList lines;
-    for (const char* line : kKeyHelp) lines << QCoreApplication::translate("CanvasCommands", line);
-    if (lockBox_->isChecked())
-        lines.first() = QCoreApplication::translate("CanvasCommands", kLockedEscapeHelp);
-    keyHelp_->setText(lines.join(QStringLiteral("\r\n")));
+    keyHelp_->setText(canvasKeyHelp(lockBox_->isChecked()).join(QStringLiteral("\r\n")));
 }
 
 void LauncherWindow::showPath(const QString& path) {
@@ -283,7 +266,7 @@ void LauncherWindow::openCanvas() {
     const QRect launcher = frameGeometry();
     const QScreen* screen = typingScreen(launcher);
     auto canvas = std::make_unique<Canvas>(
-        screen != nullptr ? deviceSize(*screen) : QSize(), letters_, log_, services_.messages,
+        screen != nullptr ? deviceSize(*screen) : QSize(), letters_, log_,
         PictureFolder(settings_.pictureFile),
         centeredButton_->isChecked() ? Placement::Centered : Placement::Tiled,
         screen != nullptr ? letterScale(*screen) : 1);
@@ -293,7 +276,7 @@ void LauncherWindow::openCanvas() {
             : std::nullopt;
     opening_->window = std::make_unique<CanvasWindow>(
         std::move(canvas), log_, tinksBox_->checkState() != Qt::Unchecked ? &clicks_ : nullptr,
-        services_.decoder, lock);
+        services_.messages, services_.decoder, lock);
     if (!opening_->picture) opening_->window->prepare(launcher);
     traceMark("canvas made");
     finishOpening();

@@ -2,6 +2,20 @@
 
 #include <QCoreApplication>
 #include <QImageReader>
+#include <QPainter>
+
+namespace {
+
+// Black shows where a picture is transparent, as it does around a centred
+// picture smaller than the screen.
+QImage overBlack(const QImage& image) {
+    QImage opaque(image.size(), QImage::Format_RGB32);
+    opaque.fill(Qt::black);
+    QPainter(&opaque).drawImage(0, 0, image);
+    return opaque;
+}
+
+}  // namespace
 
 Picture loadPicture(const QString& path, qint64 budget) {
     if (path.isEmpty()) return {};
@@ -21,8 +35,11 @@ Picture loadPicture(const QString& path, qint64 budget) {
     if (bytes > kPictureByteLimit) return {Picture::Status::TooLarge, {}, size};
     if (bytes > budget) return {Picture::Status::OverBudget, {}, size};
     QImage decoded = reader.read();
-    if (decoded.format() != QImage::Format_RGB32) decoded.convertTo(QImage::Format_RGB32);
     if (decoded.isNull()) return {Picture::Status::NotAPicture, {}, {}};
+    if (decoded.hasAlphaChannel())
+        decoded = overBlack(decoded);
+    else if (decoded.format() != QImage::Format_RGB32)
+        decoded.convertTo(QImage::Format_RGB32);
     return {Picture::Status::Loaded, std::move(decoded), {}};
 }
 

@@ -29,7 +29,10 @@ void PictureStepper::decodeNeighbours(qsizetype left, const QImage& leftImage) {
 }
 
 void PictureStepper::step(PictureFolder::Step step) {
-    if (folder_.isEmpty()) return;
+    if (folder_.isEmpty()) {
+        emit stayed();
+        return;
+    }
     target_ = folder_.neighbour(target_.value_or(shown_), step);
     direction_ = step;
     tried_ = 1;
@@ -41,6 +44,7 @@ void PictureStepper::take(const Picture& picture) {
         // None loads: the picture shown stays.
         if (tried_ == folder_.size()) {
             target_.reset();
+            emit stayed();
             return;
         }
         target_ = folder_.neighbour(*target_, direction_);

@@ -13,7 +13,9 @@
 // presses before it led to while that is still decoding. A picture that does
 // not load is passed over in the direction of the last press, once round
 // the folder at most, ending at the picture shown, which is loaded afresh.
-// A picture a later press has stepped past is never shown.
+// A picture a later press has stepped past is never shown. Every step ends
+// in arrived() or, when no picture loads, stayed(); steps taken while one is
+// under way end with it.
 class PictureStepper : public QObject {
     Q_OBJECT
 
@@ -27,6 +29,8 @@ class PictureStepper : public QObject {
   signals:
     // The picture the presses led to: show it.
     void arrived(qsizetype index, const QImage& image);
+    // No picture the presses led to loaded, or there is none: the one shown stays.
+    void stayed();
 
   private:
     void take(const Picture& picture);

@@ -26,7 +26,7 @@ T nextOf(std::deque<T>& script, T otherwise = T()) {
 struct FakeMessageBoxes : MessageBoxes {
     void inform(const QString& text) override { shown << text; }
     Answer ask(const QString& text) override { return inform(text), nextOf(answers, Answer::No); }
-    void notify(const QString&) override {}
+    void notify(const QString& text) override { shown << text; }
     QStringList shown;  // informed and asked
     std::deque<Answer> answers;
 };

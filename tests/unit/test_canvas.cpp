@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QTemporaryDir>
+#include <string_view>
 
 #include "canvas/Canvas.h"
+#include "canvas/CanvasCommands.h"
 #include "canvas/EscapeHold.h"
 #include "canvas/Screens.h"
 #include "canvas/TimeText.h"
@@ -118,6 +121,33 @@ TEST(Background, CentredOrTiledIntoTheBuffer) {
     }
 }
 
+TEST(CanvasCommands, AKeyFindsItsCommandByTheModifiersThatTellCommandsApart) {
+    using Action = CanvasCommand::Action;
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        std::optional<Action> action;  // none: the key types
+        PanDirection direction;
+        int step;
+    } rows[] = {
+        {Qt::Key_Right, Qt::ShiftModifier, Action::Pan, PanDirection::Right, 50},
+        {Qt::Key_Down, Qt::ShiftModifier | Qt::KeypadModifier, Action::Pan, PanDirection::Down, 50},
+        {Qt::Key_Down, Qt::ShiftModifier | Qt::ControlModifier, Action::Pan, PanDirection::Down, 5},
+        {Qt::Key_Left, {}, Action::Pan, PanDirection::Left, 5},
+        {Qt::Key_Up, Qt::AltModifier, Action::Pan, PanDirection::Up, 5},
+        {Qt::Key_F5, Qt::ControlModifier, Action::NextPicture, {}, 0},
+        {Qt::Key_Escape, Qt::ShiftModifier, Action::Leave, {}, 0},
+        {Qt::Key_ParenLeft, Qt::ShiftModifier, std::nullopt, {}, 0},
+    };
+    for (const auto& row : rows) {
+        const CanvasCommand* command = findCanvasCommand(row.key, row.modifiers);
+        EXPECT_EQ(command ? std::optional(command->action) : std::nullopt, row.action) << row.key;
+        if (command == nullptr || command->action != Action::Pan) continue;
+        EXPECT_EQ(command->direction, row.direction) << row.key;
+        EXPECT_EQ(command->step, row.step) << row.key;
+    }
+}
+
 TEST(Screens, TheScreenHoldingMostOfTheLauncherTakesTheTyping) {
     const QList<QRect> screens = {{0, 0, 1024, 768}, {1024, 0, 800, 600}};
     EXPECT_EQ(typingScreenIndex(screens, QRect(800, 100, 297, 349)), 0);
@@ -198,7 +228,7 @@ class CanvasTest : public ::testing::Test {
     CanvasTest() { letters.read(letterSetText()); }
 
     Canvas& open(QSize screen, QImage picture) {
-        canvas = std::make_unique<Canvas>(screen, letters, log, messages, PictureFolder(QString()),
+        canvas = std::make_unique<Canvas>(screen, letters, log, PictureFolder(QString()),
                                           Placement::Centered);
         canvas->showPicture(std::move(picture));
         return *canvas;
@@ -208,7 +238,6 @@ class CanvasTest : public ::testing::Test {
     QTemporaryDir folder;
     LetterSet letters;
     TypedTextLog log{folder.filePath("~1")};
-    FakeMessageBoxes messages;
     std::unique_ptr<Canvas> canvas;
 };
 
@@ -259,6 +288,63 @@ TEST_F(CanvasTest, AFullPageAClearOrAnotherScreenStartAgainOnTheCleanPictureAtTh
     EXPECT_EQ(log.text(), "bbbbb");
     EXPECT_EQ(timeOfDayText(QTime(13, 5, 9), QLocale(QLocale::German)), "13:05:09");
     EXPECT_EQ(timeOfDayText(QTime(13, 5, 9), QLocale(QLocale::English)), "1:05:09 PM");
+}
+
+TEST_F(CanvasTest, KeysAfterAStepTakeEffectInTheirOrderOnThePictureItLeadsTo) {
+    // 'F' is F4 or F5, 'S' its picture coming, 'K' none coming; 'C' clears,
+    // 'R' moves the picture right, '\b' is Backspace; a letter types.
+    const struct {
+        const char* keys;
+        QPoint pen;  // afterwards
+        QString logged;
+        QPoint moved;  // from where the picture first shows
+    } rows[] = {
+        {"bF", {32, 0}, "b", {}},  // the screen stays until the picture comes
+        {"bFbbS", {64, 0}, "bbb", {}},
+        {"FbbFbS", {32, 0}, "bbb", {}},  // a picture passed over would have cleared
+        {"bFb\bbK", {64, 0}, "bb", {}},
+        {"FbCbS", {32, 0}, "bb", {}},
+        {"FbRS", {0, 0}, "b", {5, 0}},
+    };
+    for (const char* name : {"a.bmp", "b.bmp"}) writeFile(folder.filePath(name), "");
+    for (const auto& row : rows) {
+        TypedTextLog typed(folder.filePath("~2"));
+        Canvas canvas(QSize(128, 64), letters, typed, PictureFolder(folder.filePath("a.bmp")),
+                      Placement::Centered);
+        canvas.showPicture(plain(QSize(160, 64), kGrey));
+        for (const char key : std::string_view(row.keys)) {
+            if (key == 'F') canvas.awaitPicture();
+            if (key == 'S') canvas.stepTo(1, plain(QSize(160, 64), qRgb(1, 2, 3)));
+            if (key == 'K') canvas.keepPicture();
+            if (key == 'C') canvas.clear();
+            if (key == 'R') canvas.pan(PanDirection::Right, 5);
+            if (key == '\b') canvas.backspace();
+            if (key == 'b') canvas.typeText("b");
+        }
+        EXPECT_EQ(canvas.pen(), row.pen) << row.keys;
+        EXPECT_EQ(typed.text(), row.logged) << row.keys;
+        EXPECT_EQ(canvas.pictureOffset(), QPoint(16, 0) + row.moved) << row.keys;
+        const bool arrived = QByteArray(row.keys).contains('S');
+        EXPECT_EQ(canvas.image().pixel(127, 0), arrived ? qRgb(1, 2, 3) : kGrey) << row.keys;
+    }
+}
+
+TEST_F(CanvasTest, AFailedWriteIsToldOnceUntilOneSucceedsAgain) {
+    const QString gone = folder.filePath("gone");
+    TypedTextLog typed(gone + "/~1");
+    Canvas canvas(QSize(64, 64), letters, typed, PictureFolder(QString()), Placement::Centered);
+    // Whether the folder is there at each write, and whether the write is to be told.
+    const std::pair<bool, bool> rows[] = {
+        {false, true}, {false, false}, {true, false}, {false, true}};
+    for (const auto& [writable, told] : rows) {
+        if (writable) QDir().mkpath(gone);
+        if (!writable) QDir(gone).removeRecursively();
+        canvas.typeText("b");
+        canvas.writeText();
+        const std::optional<QString> notice = canvas.takeNotice();
+        EXPECT_EQ(notice.has_value(), told);
+        EXPECT_TRUE(!notice || notice->startsWith("Your typing could not be written to " + gone));
+    }
 }
 
 }  // namespace
