@@ -7,8 +7,8 @@
         <source>Your typing could not be written to %1: %2.<byte value="xd"/>
 <byte value="xd"/>
 You can go on typing; nothing is lost. The text is kept and written as soon as that works again, and when you close Pictype Viewer you can save it elsewhere.</source>
-        <translation>تعذّرت كتابة ما تكتبه في %1: %2.<byte value="xd"/>
-<byte value="xd"/>
+        <translation>تعذّرت كتابة ما تكتبه في %1: %2.
+
 يمكنك متابعة الكتابة؛ لن يضيع شيء. يُحفظ النص ويُكتب حالما يصبح ذلك ممكنًا من جديد، وعند إغلاق Pictype Viewer يمكنك حفظه في مكان آخر.</translation>
     </message>
 </context>
@@ -112,8 +112,8 @@ You can go on typing; nothing is lost. The text is kept and written as soon as t
         <source>Do you want to save your work? <byte value="xd"/>
 <byte value="xd"/>
 Clicking No will delete the temporary file.</source>
-        <translation>هل تريد حفظ عملك؟<byte value="xd"/>
-<byte value="xd"/>
+        <translation>هل تريد حفظ عملك؟
+
 النقر على «لا» سيحذف الملف المؤقت.</translation>
     </message>
     <message>
@@ -140,8 +140,8 @@ Clicking No will delete the temporary file.</source>
         <source>Text typed in an earlier session was not saved: %1 characters.<byte value="xd"/>
 <byte value="xd"/>
 Do you want to save it? Clicking No will delete it.</source>
-        <translation>لم يُحفظ نص كُتب في جلسة سابقة. عدد المحارف: %1.<byte value="xd"/>
-<byte value="xd"/>
+        <translation>لم يُحفظ نص كُتب في جلسة سابقة. عدد المحارف: %1.
+
 هل تريد حفظه؟ النقر على «لا» سيحذفه.</translation>
     </message>
     <message>

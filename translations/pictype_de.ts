@@ -7,8 +7,8 @@
         <source>Your typing could not be written to %1: %2.<byte value="xd"/>
 <byte value="xd"/>
 You can go on typing; nothing is lost. The text is kept and written as soon as that works again, and when you close Pictype Viewer you can save it elsewhere.</source>
-        <translation>Dein Getipptes konnte nicht in %1 geschrieben werden: %2.<byte value="xd"/>
-<byte value="xd"/>
+        <translation>Dein Getipptes konnte nicht in %1 geschrieben werden: %2.
+
 Du kannst weiterschreiben; nichts geht verloren. Der Text wird aufbewahrt und geschrieben, sobald das wieder geht, und wenn du Pictype Viewer schließt, kannst du ihn woanders speichern.</translation>
     </message>
 </context>
@@ -112,8 +112,8 @@ Du kannst weiterschreiben; nichts geht verloren. Der Text wird aufbewahrt und ge
         <source>Do you want to save your work? <byte value="xd"/>
 <byte value="xd"/>
 Clicking No will delete the temporary file.</source>
-        <translation>Möchtest du deine Arbeit speichern?<byte value="xd"/>
-<byte value="xd"/>
+        <translation>Möchtest du deine Arbeit speichern?
+
 Mit „Nein“ wird die temporäre Datei gelöscht.</translation>
     </message>
     <message>
@@ -140,8 +140,8 @@ Mit „Nein“ wird die temporäre Datei gelöscht.</translation>
         <source>Text typed in an earlier session was not saved: %1 characters.<byte value="xd"/>
 <byte value="xd"/>
 Do you want to save it? Clicking No will delete it.</source>
-        <translation>Ein in einer früheren Sitzung getippter Text wurde nicht gespeichert. Zeichen: %1.<byte value="xd"/>
-<byte value="xd"/>
+        <translation>Ein in einer früheren Sitzung getippter Text wurde nicht gespeichert. Zeichen: %1.
+
 Möchtest du ihn speichern? Mit „Nein“ wird er gelöscht.</translation>
     </message>
     <message>

@@ -7,8 +7,8 @@
         <source>Your typing could not be written to %1: %2.<byte value="xd"/>
 <byte value="xd"/>
 You can go on typing; nothing is lost. The text is kept and written as soon as that works again, and when you close Pictype Viewer you can save it elsewhere.</source>
-        <translation>Ό,τι πληκτρολογείς δεν μπόρεσε να γραφτεί στο %1: %2.<byte value="xd"/>
-<byte value="xd"/>
+        <translation>Ό,τι πληκτρολογείς δεν μπόρεσε να γραφτεί στο %1: %2.
+
 Μπορείς να συνεχίσεις να πληκτρολογείς· τίποτα δεν χάνεται. Το κείμενο κρατιέται και γράφεται μόλις αυτό ξαναγίνει δυνατό, και όταν κλείσεις το Pictype Viewer μπορείς να το αποθηκεύσεις αλλού.</translation>
     </message>
 </context>
@@ -112,8 +112,8 @@ You can go on typing; nothing is lost. The text is kept and written as soon as t
         <source>Do you want to save your work? <byte value="xd"/>
 <byte value="xd"/>
 Clicking No will delete the temporary file.</source>
-        <translation>Θέλεις να αποθηκεύσεις τη δουλειά σου;<byte value="xd"/>
-<byte value="xd"/>
+        <translation>Θέλεις να αποθηκεύσεις τη δουλειά σου;
+
 Με το No (Όχι) διαγράφεται το προσωρινό αρχείο.</translation>
     </message>
     <message>
@@ -140,8 +140,8 @@ Clicking No will delete the temporary file.</source>
         <source>Text typed in an earlier session was not saved: %1 characters.<byte value="xd"/>
 <byte value="xd"/>
 Do you want to save it? Clicking No will delete it.</source>
-        <translation>Ένα κείμενο που πληκτρολογήθηκε σε προηγούμενη συνεδρία δεν αποθηκεύτηκε. Χαρακτήρες: %1.<byte value="xd"/>
-<byte value="xd"/>
+        <translation>Ένα κείμενο που πληκτρολογήθηκε σε προηγούμενη συνεδρία δεν αποθηκεύτηκε. Χαρακτήρες: %1.
+
 Θέλεις να το αποθηκεύσεις; Με το No (Όχι) διαγράφεται.</translation>
     </message>
     <message>

@@ -7,8 +7,8 @@
         <source>Your typing could not be written to %1: %2.<byte value="xd"/>
 <byte value="xd"/>
 You can go on typing; nothing is lost. The text is kept and written as soon as that works again, and when you close Pictype Viewer you can save it elsewhere.</source>
-        <translation>Lo que escribes no se pudo guardar en %1: %2.<byte value="xd"/>
-<byte value="xd"/>
+        <translation>Lo que escribes no se pudo guardar en %1: %2.
+
 Puedes seguir escribiendo; no se pierde nada. El texto se conserva y se guarda en cuanto vuelva a funcionar, y al cerrar Pictype Viewer puedes guardarlo en otro lugar.</translation>
     </message>
 </context>
@@ -112,8 +112,8 @@ Puedes seguir escribiendo; no se pierde nada. El texto se conserva y se guarda e
         <source>Do you want to save your work? <byte value="xd"/>
 <byte value="xd"/>
 Clicking No will delete the temporary file.</source>
-        <translation>¿Quieres guardar tu trabajo?<byte value="xd"/>
-<byte value="xd"/>
+        <translation>¿Quieres guardar tu trabajo?
+
 Si haces clic en No, se borrará el archivo temporal.</translation>
     </message>
     <message>
@@ -140,8 +140,8 @@ Si haces clic en No, se borrará el archivo temporal.</translation>
         <source>Text typed in an earlier session was not saved: %1 characters.<byte value="xd"/>
 <byte value="xd"/>
 Do you want to save it? Clicking No will delete it.</source>
-        <translation>Un texto escrito en una sesión anterior no se guardó. Caracteres: %1.<byte value="xd"/>
-<byte value="xd"/>
+        <translation>Un texto escrito en una sesión anterior no se guardó. Caracteres: %1.
+
 ¿Quieres guardarlo? Si haces clic en No, se borrará.</translation>
     </message>
     <message>

@@ -7,8 +7,8 @@
         <source>Your typing could not be written to %1: %2.<byte value="xd"/>
 <byte value="xd"/>
 You can go on typing; nothing is lost. The text is kept and written as soon as that works again, and when you close Pictype Viewer you can save it elsewhere.</source>
-        <translation>Ce que tu tapes n&apos;a pas pu être écrit dans %1 : %2.<byte value="xd"/>
-<byte value="xd"/>
+        <translation>Ce que tu tapes n&apos;a pas pu être écrit dans %1 : %2.
+
 Tu peux continuer à taper ; rien n&apos;est perdu. Le texte est gardé et écrit dès que cela fonctionne à nouveau, et en fermant Pictype Viewer tu pourras l&apos;enregistrer ailleurs.</translation>
     </message>
 </context>
@@ -112,8 +112,8 @@ Tu peux continuer à taper ; rien n&apos;est perdu. Le texte est gardé et écri
         <source>Do you want to save your work? <byte value="xd"/>
 <byte value="xd"/>
 Clicking No will delete the temporary file.</source>
-        <translation>Veux-tu enregistrer ton travail ?<byte value="xd"/>
-<byte value="xd"/>
+        <translation>Veux-tu enregistrer ton travail ?
+
 En cliquant sur Non, le fichier temporaire sera supprimé.</translation>
     </message>
     <message>
@@ -140,8 +140,8 @@ En cliquant sur Non, le fichier temporaire sera supprimé.</translation>
         <source>Text typed in an earlier session was not saved: %1 characters.<byte value="xd"/>
 <byte value="xd"/>
 Do you want to save it? Clicking No will delete it.</source>
-        <translation>Un texte tapé lors d&apos;une session précédente n&apos;a pas été enregistré. Nombre de caractères : %1.<byte value="xd"/>
-<byte value="xd"/>
+        <translation>Un texte tapé lors d&apos;une session précédente n&apos;a pas été enregistré. Nombre de caractères : %1.
+
 Veux-tu l&apos;enregistrer ? En cliquant sur Non, il sera supprimé.</translation>
     </message>
     <message>

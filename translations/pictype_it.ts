@@ -7,8 +7,8 @@
         <source>Your typing could not be written to %1: %2.<byte value="xd"/>
 <byte value="xd"/>
 You can go on typing; nothing is lost. The text is kept and written as soon as that works again, and when you close Pictype Viewer you can save it elsewhere.</source>
-        <translation>Quello che scrivi non è stato salvato in %1: %2.<byte value="xd"/>
-<byte value="xd"/>
+        <translation>Quello che scrivi non è stato salvato in %1: %2.
+
 Puoi continuare a scrivere; non si perde niente. Il testo viene conservato e salvato appena sarà di nuovo possibile, e quando chiudi Pictype Viewer puoi salvarlo altrove.</translation>
     </message>
 </context>
@@ -112,8 +112,8 @@ Puoi continuare a scrivere; non si perde niente. Il testo viene conservato e sal
         <source>Do you want to save your work? <byte value="xd"/>
 <byte value="xd"/>
 Clicking No will delete the temporary file.</source>
-        <translation>Vuoi salvare il tuo lavoro?<byte value="xd"/>
-<byte value="xd"/>
+        <translation>Vuoi salvare il tuo lavoro?
+
 Facendo clic su No il file temporaneo verrà eliminato.</translation>
     </message>
     <message>
@@ -140,8 +140,8 @@ Facendo clic su No il file temporaneo verrà eliminato.</translation>
         <source>Text typed in an earlier session was not saved: %1 characters.<byte value="xd"/>
 <byte value="xd"/>
 Do you want to save it? Clicking No will delete it.</source>
-        <translation>Un testo scritto in una sessione precedente non è stato salvato. Caratteri: %1.<byte value="xd"/>
-<byte value="xd"/>
+        <translation>Un testo scritto in una sessione precedente non è stato salvato. Caratteri: %1.
+
 Vuoi salvarlo? Facendo clic su No verrà eliminato.</translation>
     </message>
     <message>

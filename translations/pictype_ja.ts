@@ -7,8 +7,8 @@
         <source>Your typing could not be written to %1: %2.<byte value="xd"/>
 <byte value="xd"/>
 You can go on typing; nothing is lost. The text is kept and written as soon as that works again, and when you close Pictype Viewer you can save it elsewhere.</source>
-        <translation>入力した文字を %1 に書き込めませんでした: %2。<byte value="xd"/>
-<byte value="xd"/>
+        <translation>入力した文字を %1 に書き込めませんでした: %2。
+
 このまま入力を続けられます。何も失われません。文字は保持され、書き込めるようになりしだい書き込まれます。Pictype Viewer を閉じるときに別の場所へ保存することもできます。</translation>
     </message>
 </context>
@@ -112,8 +112,8 @@ You can go on typing; nothing is lost. The text is kept and written as soon as t
         <source>Do you want to save your work? <byte value="xd"/>
 <byte value="xd"/>
 Clicking No will delete the temporary file.</source>
-        <translation>作業を保存しますか?<byte value="xd"/>
-<byte value="xd"/>
+        <translation>作業を保存しますか?
+
 「いいえ」を押すと一時ファイルは削除されます。</translation>
     </message>
     <message>
@@ -140,8 +140,8 @@ Clicking No will delete the temporary file.</source>
         <source>Text typed in an earlier session was not saved: %1 characters.<byte value="xd"/>
 <byte value="xd"/>
 Do you want to save it? Clicking No will delete it.</source>
-        <translation>前回のセッションで入力した文字が保存されていません。文字数: %1。<byte value="xd"/>
-<byte value="xd"/>
+        <translation>前回のセッションで入力した文字が保存されていません。文字数: %1。
+
 保存しますか?「いいえ」を押すと削除されます。</translation>
     </message>
     <message>

@@ -7,8 +7,8 @@
         <source>Your typing could not be written to %1: %2.<byte value="xd"/>
 <byte value="xd"/>
 You can go on typing; nothing is lost. The text is kept and written as soon as that works again, and when you close Pictype Viewer you can save it elsewhere.</source>
-        <translation>Wat je typt kon niet naar %1 worden geschreven: %2.<byte value="xd"/>
-<byte value="xd"/>
+        <translation>Wat je typt kon niet naar %1 worden geschreven: %2.
+
 Je kunt gewoon doortypen; er gaat niets verloren. De tekst wordt bewaard en geschreven zodra dat weer lukt, en als je Pictype Viewer sluit, kun je hem ergens anders opslaan.</translation>
     </message>
 </context>
@@ -112,8 +112,8 @@ Je kunt gewoon doortypen; er gaat niets verloren. De tekst wordt bewaard en gesc
         <source>Do you want to save your work? <byte value="xd"/>
 <byte value="xd"/>
 Clicking No will delete the temporary file.</source>
-        <translation>Wil je je werk opslaan?<byte value="xd"/>
-<byte value="xd"/>
+        <translation>Wil je je werk opslaan?
+
 Met Nee wordt het tijdelijke bestand verwijderd.</translation>
     </message>
     <message>
@@ -140,8 +140,8 @@ Met Nee wordt het tijdelijke bestand verwijderd.</translation>
         <source>Text typed in an earlier session was not saved: %1 characters.<byte value="xd"/>
 <byte value="xd"/>
 Do you want to save it? Clicking No will delete it.</source>
-        <translation>Tekst die in een eerdere sessie is getypt, is niet opgeslagen. Tekens: %1.<byte value="xd"/>
-<byte value="xd"/>
+        <translation>Tekst die in een eerdere sessie is getypt, is niet opgeslagen. Tekens: %1.
+
 Wil je hem opslaan? Met Nee wordt hij verwijderd.</translation>
     </message>
     <message>

@@ -7,8 +7,8 @@
         <source>Your typing could not be written to %1: %2.<byte value="xd"/>
 <byte value="xd"/>
 You can go on typing; nothing is lost. The text is kept and written as soon as that works again, and when you close Pictype Viewer you can save it elsewhere.</source>
-        <translation>Nie udało się zapisać tego, co piszesz, do %1: %2.<byte value="xd"/>
-<byte value="xd"/>
+        <translation>Nie udało się zapisać tego, co piszesz, do %1: %2.
+
 Możesz pisać dalej; nic nie ginie. Tekst jest przechowywany i zostanie zapisany, gdy tylko znów będzie to możliwe, a po zamknięciu Pictype Viewer możesz zapisać go gdzie indziej.</translation>
     </message>
 </context>
@@ -112,8 +112,8 @@ Możesz pisać dalej; nic nie ginie. Tekst jest przechowywany i zostanie zapisan
         <source>Do you want to save your work? <byte value="xd"/>
 <byte value="xd"/>
 Clicking No will delete the temporary file.</source>
-        <translation>Czy chcesz zapisać swoją pracę?<byte value="xd"/>
-<byte value="xd"/>
+        <translation>Czy chcesz zapisać swoją pracę?
+
 Kliknięcie Nie usunie plik tymczasowy.</translation>
     </message>
     <message>
@@ -140,8 +140,8 @@ Kliknięcie Nie usunie plik tymczasowy.</translation>
         <source>Text typed in an earlier session was not saved: %1 characters.<byte value="xd"/>
 <byte value="xd"/>
 Do you want to save it? Clicking No will delete it.</source>
-        <translation>Tekst napisany w poprzedniej sesji nie został zapisany. Liczba znaków: %1.<byte value="xd"/>
-<byte value="xd"/>
+        <translation>Tekst napisany w poprzedniej sesji nie został zapisany. Liczba znaków: %1.
+
 Czy chcesz go zapisać? Kliknięcie Nie usunie go.</translation>
     </message>
     <message>

@@ -7,8 +7,8 @@
         <source>Your typing could not be written to %1: %2.<byte value="xd"/>
 <byte value="xd"/>
 You can go on typing; nothing is lost. The text is kept and written as soon as that works again, and when you close Pictype Viewer you can save it elsewhere.</source>
-        <translation>O que você digitou não pôde ser gravado em %1: %2.<byte value="xd"/>
-<byte value="xd"/>
+        <translation>O que você digitou não pôde ser gravado em %1: %2.
+
 Você pode continuar digitando; nada se perde. O texto fica guardado e é gravado assim que isso voltar a funcionar, e ao fechar o Pictype Viewer você pode salvá-lo em outro lugar.</translation>
     </message>
 </context>
@@ -112,8 +112,8 @@ Você pode continuar digitando; nada se perde. O texto fica guardado e é gravad
         <source>Do you want to save your work? <byte value="xd"/>
 <byte value="xd"/>
 Clicking No will delete the temporary file.</source>
-        <translation>Deseja salvar o seu trabalho?<byte value="xd"/>
-<byte value="xd"/>
+        <translation>Deseja salvar o seu trabalho?
+
 Clicando em Não, o arquivo temporário será apagado.</translation>
     </message>
     <message>
@@ -140,8 +140,8 @@ Clicando em Não, o arquivo temporário será apagado.</translation>
         <source>Text typed in an earlier session was not saved: %1 characters.<byte value="xd"/>
 <byte value="xd"/>
 Do you want to save it? Clicking No will delete it.</source>
-        <translation>Um texto digitado numa sessão anterior não foi salvo. Caracteres: %1.<byte value="xd"/>
-<byte value="xd"/>
+        <translation>Um texto digitado numa sessão anterior não foi salvo. Caracteres: %1.
+
 Deseja salvá-lo? Clicando em Não, ele será apagado.</translation>
     </message>
     <message>

@@ -7,8 +7,8 @@
         <source>Your typing could not be written to %1: %2.<byte value="xd"/>
 <byte value="xd"/>
 You can go on typing; nothing is lost. The text is kept and written as soon as that works again, and when you close Pictype Viewer you can save it elsewhere.</source>
-        <translation>Набранный текст не удалось записать в %1: %2.<byte value="xd"/>
-<byte value="xd"/>
+        <translation>Набранный текст не удалось записать в %1: %2.
+
 Можно печатать дальше; ничего не потеряется. Текст сохраняется и будет записан, как только это снова станет возможно, а при закрытии Pictype Viewer его можно сохранить в другом месте.</translation>
     </message>
 </context>
@@ -112,8 +112,8 @@ You can go on typing; nothing is lost. The text is kept and written as soon as t
         <source>Do you want to save your work? <byte value="xd"/>
 <byte value="xd"/>
 Clicking No will delete the temporary file.</source>
-        <translation>Сохранить вашу работу?<byte value="xd"/>
-<byte value="xd"/>
+        <translation>Сохранить вашу работу?
+
 Если нажать «Нет», временный файл будет удалён.</translation>
     </message>
     <message>
@@ -140,8 +140,8 @@ Clicking No will delete the temporary file.</source>
         <source>Text typed in an earlier session was not saved: %1 characters.<byte value="xd"/>
 <byte value="xd"/>
 Do you want to save it? Clicking No will delete it.</source>
-        <translation>Текст, набранный в прошлом сеансе, не был сохранён. Символов: %1.<byte value="xd"/>
-<byte value="xd"/>
+        <translation>Текст, набранный в прошлом сеансе, не был сохранён. Символов: %1.
+
 Сохранить его? Если нажать «Нет», он будет удалён.</translation>
     </message>
     <message>

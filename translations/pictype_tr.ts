@@ -7,8 +7,8 @@
         <source>Your typing could not be written to %1: %2.<byte value="xd"/>
 <byte value="xd"/>
 You can go on typing; nothing is lost. The text is kept and written as soon as that works again, and when you close Pictype Viewer you can save it elsewhere.</source>
-        <translation>Yazdıkların %1 dosyasına yazılamadı: %2.<byte value="xd"/>
-<byte value="xd"/>
+        <translation>Yazdıkların %1 dosyasına yazılamadı: %2.
+
 Yazmaya devam edebilirsin; hiçbir şey kaybolmaz. Metin saklanır ve bu yeniden mümkün olur olmaz yazılır; Pictype Viewer&apos;ı kapatırken onu başka bir yere kaydedebilirsin.</translation>
     </message>
 </context>
@@ -112,8 +112,8 @@ Yazmaya devam edebilirsin; hiçbir şey kaybolmaz. Metin saklanır ve bu yeniden
         <source>Do you want to save your work? <byte value="xd"/>
 <byte value="xd"/>
 Clicking No will delete the temporary file.</source>
-        <translation>Çalışmanı kaydetmek istiyor musun?<byte value="xd"/>
-<byte value="xd"/>
+        <translation>Çalışmanı kaydetmek istiyor musun?
+
 Hayır&apos;a tıklarsan geçici dosya silinir.</translation>
     </message>
     <message>
@@ -140,8 +140,8 @@ Hayır&apos;a tıklarsan geçici dosya silinir.</translation>
         <source>Text typed in an earlier session was not saved: %1 characters.<byte value="xd"/>
 <byte value="xd"/>
 Do you want to save it? Clicking No will delete it.</source>
-        <translation>Önceki bir oturumda yazılan metin kaydedilmedi. Karakter sayısı: %1.<byte value="xd"/>
-<byte value="xd"/>
+        <translation>Önceki bir oturumda yazılan metin kaydedilmedi. Karakter sayısı: %1.
+
 Kaydetmek istiyor musun? Hayır&apos;a tıklarsan silinir.</translation>
     </message>
     <message>

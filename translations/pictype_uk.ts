@@ -7,8 +7,8 @@
         <source>Your typing could not be written to %1: %2.<byte value="xd"/>
 <byte value="xd"/>
 You can go on typing; nothing is lost. The text is kept and written as soon as that works again, and when you close Pictype Viewer you can save it elsewhere.</source>
-        <translation>Набраний текст не вдалося записати до %1: %2.<byte value="xd"/>
-<byte value="xd"/>
+        <translation>Набраний текст не вдалося записати до %1: %2.
+
 Можна друкувати далі; нічого не загубиться. Текст зберігається і буде записаний, щойно це знову стане можливим, а під час закриття Pictype Viewer його можна зберегти деінде.</translation>
     </message>
 </context>
@@ -112,8 +112,8 @@ You can go on typing; nothing is lost. The text is kept and written as soon as t
         <source>Do you want to save your work? <byte value="xd"/>
 <byte value="xd"/>
 Clicking No will delete the temporary file.</source>
-        <translation>Зберегти вашу роботу?<byte value="xd"/>
-<byte value="xd"/>
+        <translation>Зберегти вашу роботу?
+
 Якщо натиснути «Ні», тимчасовий файл буде видалено.</translation>
     </message>
     <message>
@@ -140,8 +140,8 @@ Clicking No will delete the temporary file.</source>
         <source>Text typed in an earlier session was not saved: %1 characters.<byte value="xd"/>
 <byte value="xd"/>
 Do you want to save it? Clicking No will delete it.</source>
-        <translation>Текст, набраний у попередньому сеансі, не було збережено. Символів: %1.<byte value="xd"/>
-<byte value="xd"/>
+        <translation>Текст, набраний у попередньому сеансі, не було збережено. Символів: %1.
+
 Зберегти його? Якщо натиснути «Ні», його буде видалено.</translation>
     </message>
     <message>

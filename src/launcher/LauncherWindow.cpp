@@ -173,7 +173,9 @@ void LauncherWindow::applySettings(const QStringList& letterSets) {
 }
 
 void LauncherWindow::showKeyHelp() {
-    keyHelp_->setText(canvasKeyHelp(lockBox_->isChecked()).join(QStringLiteral("\r\n")));
+    // Lines end in a bare line feed: a carriage return shows in a paragraph
+    // read from right to left.
+    keyHelp_->setText(canvasKeyHelp(lockBox_->isChecked()).join(QLatin1Char('\n')));
 }
 
 void LauncherWindow::showPath(const QString& path) {
