@@ -302,7 +302,7 @@ TEST_F(WindowTest, LeftoversOfEarlierRunsAreOfferedOneByOne) {
     EXPECT_TRUE(QFile::exists(leftovers[2]));  // kept for next time
 }
 
-TEST_F(WindowTest, PicturesComeFromTheDialogOrADropAndHelpOpensTheHelpFile) {
+TEST_F(WindowTest, PicturesComeFromTheDialogOrADrop) {
     openLauncher();
     QMimeData text, files;
     text.setText("/p/c.jpg");
@@ -327,8 +327,6 @@ TEST_F(WindowTest, PicturesComeFromTheDialogOrADropAndHelpOpensTheHelpFile) {
     EXPECT_TRUE(label->text().startsWith("/home/some") && label->text().endsWith("holiday.png"));
     EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
     EXPECT_EQ(label->toolTip(), longPath);
-    click("help");
-    EXPECT_EQ(documents.opened, QStringList(folder.path() + "/pictype.txt"));
 }
 
 TEST_F(WindowTest, TheLauncherShowsTheRememberedChoicesAndWritesThemBack) {
@@ -378,23 +376,15 @@ TEST_F(WindowTest, EveryShippedLanguageFitsTheLauncherAndARightToLeftOneMirrorsI
         const Translation translation({QString(language).replace('_', '-')},
                                       shipped + "/translations");
         ASSERT_EQ(translation.language(), language);
-        EXPECT_EQ(translation.localFile(shipped, "pictype.txt"),
-                  shipped + "/translations/pictype_" + language + ".txt");
         openLauncher({}, {"One.txt"}, nullptr, Preferences{true});
         launcher->show();
-        EXPECT_FALSE(control<QLabel>("keyHelp")->text().contains("picture"))
-            << language.toStdString();
-        // Every caption, with the key help of a locked canvas and then of an unlocked one.
-        for (int lock = 0; lock < 2; ++lock, click("lock")) {
-            QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-            for (const QWidget* widget : launcher->findChildren<QWidget*>()) {
-                if (!qobject_cast<const QAbstractButton*>(widget) &&
-                    !qobject_cast<const QLabel*>(widget))
-                    continue;
-                EXPECT_TRUE(widget->sizeHint().width() <= widget->width() &&
-                            widget->sizeHint().height() <= widget->height())
-                    << language.toStdString() << ": " << widget->objectName().toStdString();
-            }
+        for (const QWidget* widget : launcher->findChildren<QWidget*>()) {
+            if (!qobject_cast<const QAbstractButton*>(widget) &&
+                !qobject_cast<const QLabel*>(widget))
+                continue;
+            EXPECT_TRUE(widget->sizeHint().width() <= widget->width() &&
+                        widget->sizeHint().height() <= widget->height())
+                << language.toStdString() << ": " << widget->objectName().toStdString();
         }
         // Right to left, the buttons stand right of the letter sets.
         EXPECT_EQ(control<QPushButton>("start")->x() > control<QListWidget>("letterSets")->x(),
@@ -403,18 +393,16 @@ TEST_F(WindowTest, EveryShippedLanguageFitsTheLauncherAndARightToLeftOneMirrorsI
         launcher.reset();
     }
     // The first of the desktop's languages the program has; English before any.
-    const struct {
-        QStringList desktop;
-        QString language;
-    } rows[] = {{{"sv-SE", "de-AT"}, "de"}, {{"fr-CA"}, "fr"}, {{"en-GB", "de"}, ""}, {{"sv"}, ""}};
-    for (const auto& row : rows) {
-        const Translation translation(row.desktop, shipped + "/translations");
-        EXPECT_EQ(translation.language(), row.language) << row.desktop.join(' ').toStdString();
-        if (row.language.isEmpty()) {
-            EXPECT_EQ(translation.localFile(shipped, "pictype.txt"), shipped + "/pictype.txt");
-            EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
-        }
+    const std::pair<QStringList, QString> rows[] = {
+        {{"sv-SE", "de-AT"}, "de"}, {{"fr-CA"}, "fr"}, {{"en-GB", "de"}, ""}, {{"sv"}, ""}};
+    for (const auto& [desktop, language] : rows) {
+        const Translation translation(desktop, shipped + "/translations");
+        EXPECT_EQ(translation.language(), language) << desktop.join(' ').toStdString();
+        EXPECT_EQ(translation.localFile(shipped, "pictype.txt"),
+                  language.isEmpty() ? shipped + "/pictype.txt"
+                                     : shipped + "/translations/pictype_" + language + ".txt");
     }
+    EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
 }
 
 }  // namespace
