@@ -148,6 +148,14 @@ Do you want to save it? Clicking No will delete it.</source>
         <source>Could not write %1</source>
         <translation>تعذّرت كتابة %1</translation>
     </message>
+    <message>
+        <source>The letter set %1 is damaged: %2 of its characters load, and typing goes on with those.<byte value="xd"/>
+<byte value="xd"/>
+&quot;pictype-letters check&quot; tells more.</source>
+        <translation>مجموعة الحروف %1 تالفة: يُحمَّل %2 من محارفها، وتستمر الكتابة بها.
+
+يخبرك «pictype-letters check» بالمزيد.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

@@ -148,6 +148,14 @@ Möchtest du ihn speichern? Mit „Nein“ wird er gelöscht.</translation>
         <source>Could not write %1</source>
         <translation>%1 konnte nicht geschrieben werden</translation>
     </message>
+    <message>
+        <source>The letter set %1 is damaged: %2 of its characters load, and typing goes on with those.<byte value="xd"/>
+<byte value="xd"/>
+&quot;pictype-letters check&quot; tells more.</source>
+        <translation>Der Buchstabensatz %1 ist beschädigt: %2 seiner Zeichen lassen sich laden, und mit denen geht das Tippen weiter.
+
+„pictype-letters check“ sagt mehr.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

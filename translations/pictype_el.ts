@@ -148,6 +148,14 @@ Do you want to save it? Clicking No will delete it.</source>
         <source>Could not write %1</source>
         <translation>Δεν ήταν δυνατή η εγγραφή του %1</translation>
     </message>
+    <message>
+        <source>The letter set %1 is damaged: %2 of its characters load, and typing goes on with those.<byte value="xd"/>
+<byte value="xd"/>
+&quot;pictype-letters check&quot; tells more.</source>
+        <translation>Το σύνολο γραμμάτων %1 είναι χαλασμένο: φορτώνονται %2 από τους χαρακτήρες του, και η πληκτρολόγηση συνεχίζεται με αυτούς.
+
+Το «pictype-letters check» λέει περισσότερα.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

@@ -148,6 +148,14 @@ Do you want to save it? Clicking No will delete it.</source>
         <source>Could not write %1</source>
         <translation>No se pudo escribir %1</translation>
     </message>
+    <message>
+        <source>The letter set %1 is damaged: %2 of its characters load, and typing goes on with those.<byte value="xd"/>
+<byte value="xd"/>
+&quot;pictype-letters check&quot; tells more.</source>
+        <translation>El juego de letras %1 está dañado: se cargan %2 de sus caracteres, y se sigue escribiendo con esos.
+
+&quot;pictype-letters check&quot; da más detalles.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

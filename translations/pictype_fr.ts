@@ -148,6 +148,14 @@ Veux-tu l&apos;enregistrer ? En cliquant sur Non, il sera supprimé.</translatio
         <source>Could not write %1</source>
         <translation>Impossible d&apos;écrire %1</translation>
     </message>
+    <message>
+        <source>The letter set %1 is damaged: %2 of its characters load, and typing goes on with those.<byte value="xd"/>
+<byte value="xd"/>
+&quot;pictype-letters check&quot; tells more.</source>
+        <translation>Le jeu de lettres %1 est abîmé : %2 de ses caractères se chargent, et la frappe continue avec ceux-là.
+
+« pictype-letters check » en dit plus.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

@@ -148,6 +148,14 @@ Vuoi salvarlo? Facendo clic su No verrà eliminato.</translation>
         <source>Could not write %1</source>
         <translation>Impossibile scrivere %1</translation>
     </message>
+    <message>
+        <source>The letter set %1 is damaged: %2 of its characters load, and typing goes on with those.<byte value="xd"/>
+<byte value="xd"/>
+&quot;pictype-letters check&quot; tells more.</source>
+        <translation>Il set di lettere %1 è danneggiato: si caricano %2 dei suoi caratteri, e si continua a scrivere con quelli.
+
+&quot;pictype-letters check&quot; dice di più.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

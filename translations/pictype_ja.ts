@@ -148,6 +148,14 @@ Do you want to save it? Clicking No will delete it.</source>
         <source>Could not write %1</source>
         <translation>%1 を書き込めませんでした</translation>
     </message>
+    <message>
+        <source>The letter set %1 is damaged: %2 of its characters load, and typing goes on with those.<byte value="xd"/>
+<byte value="xd"/>
+&quot;pictype-letters check&quot; tells more.</source>
+        <translation>文字セット %1 は壊れています: %2 文字が読み込まれ、その文字で入力を続けられます。
+
+詳しくは「pictype-letters check」で確かめられます。</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

@@ -148,6 +148,14 @@ Wil je hem opslaan? Met Nee wordt hij verwijderd.</translation>
         <source>Could not write %1</source>
         <translation>Kan %1 niet schrijven</translation>
     </message>
+    <message>
+        <source>The letter set %1 is damaged: %2 of its characters load, and typing goes on with those.<byte value="xd"/>
+<byte value="xd"/>
+&quot;pictype-letters check&quot; tells more.</source>
+        <translation>De letterset %1 is beschadigd: %2 van zijn tekens laden, en het typen gaat daarmee verder.
+
+&quot;pictype-letters check&quot; vertelt meer.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

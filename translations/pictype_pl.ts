@@ -148,6 +148,14 @@ Czy chcesz go zapisać? Kliknięcie Nie usunie go.</translation>
         <source>Could not write %1</source>
         <translation>Nie można zapisać %1</translation>
     </message>
+    <message>
+        <source>The letter set %1 is damaged: %2 of its characters load, and typing goes on with those.<byte value="xd"/>
+<byte value="xd"/>
+&quot;pictype-letters check&quot; tells more.</source>
+        <translation>Zestaw liter %1 jest uszkodzony: wczytuje się znaków: %2, i pisanie trwa dalej z nimi.
+
+„pictype-letters check” powie więcej.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

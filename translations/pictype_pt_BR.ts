@@ -148,6 +148,14 @@ Deseja salvá-lo? Clicando em Não, ele será apagado.</translation>
         <source>Could not write %1</source>
         <translation>Não foi possível gravar %1</translation>
     </message>
+    <message>
+        <source>The letter set %1 is damaged: %2 of its characters load, and typing goes on with those.<byte value="xd"/>
+<byte value="xd"/>
+&quot;pictype-letters check&quot; tells more.</source>
+        <translation>O conjunto de letras %1 está danificado: %2 dos seus caracteres carregam, e a digitação continua com eles.
+
+&quot;pictype-letters check&quot; dá mais detalhes.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

@@ -148,6 +148,14 @@ Do you want to save it? Clicking No will delete it.</source>
         <source>Could not write %1</source>
         <translation>Не удалось записать %1</translation>
     </message>
+    <message>
+        <source>The letter set %1 is damaged: %2 of its characters load, and typing goes on with those.<byte value="xd"/>
+<byte value="xd"/>
+&quot;pictype-letters check&quot; tells more.</source>
+        <translation>Набор букв %1 повреждён: загружается символов: %2, и печать продолжается с ними.
+
+«pictype-letters check» расскажет подробнее.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

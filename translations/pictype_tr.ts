@@ -148,6 +148,14 @@ Kaydetmek istiyor musun? Hayır&apos;a tıklarsan silinir.</translation>
         <source>Could not write %1</source>
         <translation>%1 yazılamadı</translation>
     </message>
+    <message>
+        <source>The letter set %1 is damaged: %2 of its characters load, and typing goes on with those.<byte value="xd"/>
+<byte value="xd"/>
+&quot;pictype-letters check&quot; tells more.</source>
+        <translation>%1 harf takımı bozuk: karakterlerinden %2 tanesi yükleniyor ve yazmaya onlarla devam ediliyor.
+
+&quot;pictype-letters check&quot; daha fazlasını söyler.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

@@ -148,6 +148,14 @@ Do you want to save it? Clicking No will delete it.</source>
         <source>Could not write %1</source>
         <translation>Не вдалося записати %1</translation>
     </message>
+    <message>
+        <source>The letter set %1 is damaged: %2 of its characters load, and typing goes on with those.<byte value="xd"/>
+<byte value="xd"/>
+&quot;pictype-letters check&quot; tells more.</source>
+        <translation>Набір літер %1 пошкоджено: завантажується символів: %2, і друк триває з ними.
+
+«pictype-letters check» розповість докладніше.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

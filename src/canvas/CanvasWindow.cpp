@@ -98,7 +98,7 @@ void CanvasWindow::coverScreens() {
     showOver(*typing);
     raise();
     activateWindow();
-    for (BackgroundWindow* window : backgrounds_) delete window;
+    qDeleteAll(backgrounds_);
     backgrounds_.clear();
     for (QScreen* screen : screens) {
         if (screen == typing) continue;
@@ -203,7 +203,7 @@ void CanvasWindow::run(const CanvasCommand& command, const QKeyEvent& press) {
             break;
         case CanvasCommand::Action::Pan:
             canvas_->pan(command.direction, command.step);
-            settleSoon();
+            composeMoveSoon();
             break;
     }
     afterInput();
@@ -253,13 +253,13 @@ void CanvasWindow::showStep(qsizetype index, const QImage& picture) {
     emit pictureChanged(canvas_->picturePath());
 }
 
-void CanvasWindow::settleSoon() {
-    if (std::exchange(settleQueued_, true)) return;
+void CanvasWindow::composeMoveSoon() {
+    if (std::exchange(composeQueued_, true)) return;
     // Posted: key events already waiting are handled before it.
     QMetaObject::invokeMethod(
         this,
         [this] {
-            settleQueued_ = false;
+            composeQueued_ = false;
             canvas_->composeMove();
             afterInput();
         },

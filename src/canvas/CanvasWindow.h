@@ -99,7 +99,7 @@ class CanvasWindow : public ScreenWindow {
     void showStep(qsizetype index, const QImage& picture);
     // Composes the picture's new place once the keys that came with this
     // one are handled too.
-    void settleSoon();
+    void composeMoveSoon();
     void clearText();
     // Esc on a locked canvas: held long enough, it leaves.
     void holdEscape(const QKeyEvent& press);
@@ -129,5 +129,5 @@ class CanvasWindow : public ScreenWindow {
     QTimer grabRetry_;
     PictureDecoder& decoder_;
     std::unique_ptr<PictureStepper> stepper_;  // once a picture is shown
-    bool settleQueued_ = false;
+    bool composeQueued_ = false;
 };

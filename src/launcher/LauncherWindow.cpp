@@ -64,10 +64,10 @@ LauncherWindow::LauncherWindow(QString helpFile, QString settingsFile, Settings 
       log_(log),
       clicks_(clicks),
       services_(services),
-      chosen_(services.decoder) {
+      pictureCache_(services.decoder) {
     buildControls();
     applySettings(letterSets);
-    connect(&chosen_, &PictureCache::ready, this,
+    connect(&pictureCache_, &PictureCache::ready, this,
             [this](const QString&, const Picture& picture) { pictureReady(picture); });
     choose(settings_.pictureFile);
 }
@@ -81,7 +81,7 @@ void LauncherWindow::buildControls() {
 
     startButton_ = named<QPushButton>("start", tr("Start"));
     pictureButton_ = named<QPushButton>("picture", tr("Background Picture..."));
-    tinksBox_ = named<QCheckBox>("tinks", tr("Tinks"));
+    keyClicksBox_ = named<QCheckBox>("keyClicks", tr("Tinks"));
     lockBox_ = named<QCheckBox>("lock", tr("&Lock"));
     moveButton_ = named<QPushButton>("moveToClipboard", tr("Move to Clipboard"));
     appendButton_ = named<QPushButton>("appendToClipboard", tr("Append to Clipboard"));
@@ -100,7 +100,7 @@ void LauncherWindow::buildControls() {
     // boxes in a row of their own (room for more) set apart from them.
     auto* checkBoxes = new QHBoxLayout;
     checkBoxes->setContentsMargins(0, 6, 0, 6);
-    checkBoxes->addWidget(tinksBox_);
+    checkBoxes->addWidget(keyClicksBox_);
     checkBoxes->addWidget(lockBox_);
     checkBoxes->addStretch();
     auto* buttons = new QVBoxLayout;
@@ -145,7 +145,7 @@ void LauncherWindow::buildControls() {
 
     const QList<QWidget*> tabOrder = {startButton_,   centeredButton_, tiledButton_,
                                       pictureButton_, moveButton_,     appendButton_,
-                                      letterSetList_, tinksBox_,       lockBox_};
+                                      letterSetList_, keyClicksBox_,   lockBox_};
     for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i) setTabOrder(tabOrder[i], tabOrder[i + 1]);
 
     picturePath_->installEventFilter(this);
@@ -161,8 +161,8 @@ void LauncherWindow::applySettings(const QStringList& letterSets) {
     // Nothing is typed yet that could go to the clipboard.
     moveButton_->setEnabled(false);
     (settings_.centered ? centeredButton_ : tiledButton_)->setChecked(true);
-    tinksBox_->setTristate(settings_.tinks == Qt::PartiallyChecked);
-    tinksBox_->setCheckState(settings_.tinks);
+    keyClicksBox_->setTristate(settings_.tinks == Qt::PartiallyChecked);
+    keyClicksBox_->setCheckState(settings_.tinks);
     lockBox_->setChecked(preferences_.lockCanvas);
     showKeyHelp();
     showPictureChoice();
@@ -205,7 +205,7 @@ QString LauncherWindow::askForPicture() {
 
 void LauncherWindow::choose(const QString& path) {
     settings_.pictureFile = path;
-    chosen_.decodeAhead(path.isEmpty() ? QStringList() : QStringList(path));
+    pictureCache_.decodeAhead(path.isEmpty() ? QStringList() : QStringList(path));
 }
 
 void LauncherWindow::choosePicture() {
@@ -254,15 +254,26 @@ void LauncherWindow::openCanvas() {
     if (settings_.pictureFile.isEmpty())
         opening_->picture = Picture();
     else
-        chosen_.want(settings_.pictureFile);
+        pictureCache_.want(settings_.pictureFile);
     const std::optional<QByteArray> letterSet = archive_.read(settings_.letterSetName);
     if (!letterSet) {
         cancelOpening();
         services_.messages.inform(tr("Could not unzip %1").arg(archive_.path()));
         return;
     }
-    // A damaged set draws what it could read.
-    letters_.read(*letterSet);
+    // A damaged set draws what it could read, the rest as the set before;
+    // that it is damaged is told once a run.
+    const LetterSetReading reading = letters_.read(*letterSet);
+    if (!reading.stopReason.isEmpty() && !toldDamaged_.contains(settings_.letterSetName)) {
+        toldDamaged_ << settings_.letterSetName;
+        services_.messages.inform(
+            tr("The letter set %1 is damaged: %2 of its characters load, and typing "
+               "goes on with those.\r\n\r\n\"pictype-letters check\" tells more.")
+                .arg(settings_.letterSetName)
+                .arg(reading.blocksRead + reading.extraBlocksRead));
+        // Closed while the message was up: no canvas.
+        if (!opening_) return;
+    }
     traceMark("letters read");
     // The canvas types on the launcher's screen.
     const QRect launcher = frameGeometry();
@@ -277,7 +288,7 @@ void LauncherWindow::openCanvas() {
             ? std::optional<CanvasLock>(CanvasLock{services_.clock, services_.inputGrab})
             : std::nullopt;
     opening_->window = std::make_unique<CanvasWindow>(
-        std::move(canvas), log_, tinksBox_->checkState() != Qt::Unchecked ? &clicks_ : nullptr,
+        std::move(canvas), log_, keyClicksBox_->checkState() != Qt::Unchecked ? &clicks_ : nullptr,
         services_.messages, services_.decoder, lock);
     if (!opening_->picture) opening_->window->prepare(launcher);
     traceMark("canvas made");
@@ -286,13 +297,14 @@ void LauncherWindow::openCanvas() {
 
 void LauncherWindow::pictureReady(const Picture& picture) {
     // Wanted only while a Start is under way, for the picture chosen.
+    if (!opening_) return;
     opening_->picture = picture;
     finishOpening();
 }
 
 void LauncherWindow::cancelOpening() {
     opening_.reset();
-    chosen_.stopWanting();
+    pictureCache_.stopWanting();
     setEnabled(true);
 }
 
@@ -308,7 +320,7 @@ void LauncherWindow::finishOpening() {
     }
     traceMark("picture at hand");
     // The canvas has the picture now; the launcher keeps none meanwhile.
-    chosen_.decodeAhead({});
+    pictureCache_.decodeAhead({});
     canvas_ = window.release();
     // The picture shown last is the one remembered, and decoded ahead for
     // the next Start once the canvas has closed.
@@ -340,7 +352,7 @@ void LauncherWindow::openHelp() {
     services_.documents.open(helpFile_);
 }
 
-bool LauncherWindow::settleTypedText() {
+bool LauncherWindow::keepOrDiscardTypedText() {
     if (!log_.text().isEmpty()) {
         switch (
             services_.messages.ask(tr("Do you want to save your work? \r\n\r\n"
@@ -415,7 +427,7 @@ void LauncherWindow::offerLeftovers(const QStringList& files) {
 
 std::optional<QString> LauncherWindow::saveSettings() {
     settings_.centered = centeredButton_->isChecked();
-    settings_.tinks = tinksBox_->checkState();
+    settings_.tinks = keyClicksBox_->checkState();
     preferences_.lockCanvas = lockBox_->isChecked();
     const QString preferencesFile = preferencesPath(settingsFile_);
     const bool settingsSaved = settings_.save(settingsFile_);
@@ -437,7 +449,7 @@ void LauncherWindow::closeEvent(QCloseEvent* event) {
     // that its text is in the file.
     if (opening_) cancelOpening();
     if (canvas_) canvas_->close();
-    if (!ending_ && !settleTypedText()) {
+    if (!ending_ && !keepOrDiscardTypedText()) {
         event->ignore();
         return;
     }
@@ -463,12 +475,12 @@ void LauncherWindow::dropEvent(QDropEvent* event) {
 
 bool LauncherWindow::eventFilter(QObject* watched, QEvent* event) {
     // A click on a label is a left-button release over it.
-    if (event->type() == QEvent::MouseButtonRelease) {
+    const bool label = watched == picturePath_ || watched == helpLink_;
+    if (label && event->type() == QEvent::MouseButtonRelease) {
         const auto* release = static_cast<QMouseEvent*>(event);
-        const auto* label = static_cast<QLabel*>(watched);
         if (release->button() == Qt::LeftButton &&
-            label->rect().contains(release->position().toPoint())) {
-            if (label == picturePath_)
+            static_cast<QWidget*>(watched)->rect().contains(release->position().toPoint())) {
+            if (watched == picturePath_)
                 showPicturePath();
             else
                 openHelp();

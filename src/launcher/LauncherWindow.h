@@ -47,7 +47,7 @@ struct LauncherServices {
 // ahead as soon as it is chosen, so that Start shows it at once; Start waits
 // for a decode under way with the launcher disabled, reading the letter set
 // meanwhile. Its controls carry object names for tests: start, picture,
-// tinks, lock, moveToClipboard, appendToClipboard, centered, tiled,
+// keyClicks, lock, moveToClipboard, appendToClipboard, centered, tiled,
 // letterSets, picturePath, keyHelp, help.
 class LauncherWindow : public QWidget {
     Q_OBJECT
@@ -105,7 +105,7 @@ class LauncherWindow : public QWidget {
     void cancelOpening();
     // What becomes of the typed text at the close; false when the launcher
     // must stay open.
-    bool settleTypedText();
+    bool keepOrDiscardTypedText();
     bool saveTypedText();
     // Writes the settings and the preferences; the file that could not be
     // written, if any.
@@ -126,7 +126,8 @@ class LauncherWindow : public QWidget {
     ClickSounds& clicks_;
     LauncherServices services_;
     QPointer<CanvasWindow> canvas_;
-    PictureCache chosen_;
+    // The picture chosen, decoded ahead for the next Start.
+    PictureCache pictureCache_;
     // A Start under way: the canvas's window, made while the picture
     // decodes, and the picture once it is decoded.
     struct Opening {
@@ -135,6 +136,7 @@ class LauncherWindow : public QWidget {
     };
     std::optional<Opening> opening_;
     QString saveFolder_;
+    QStringList toldDamaged_;  // the damaged letter sets told of
     bool ending_ = false;
 
     QPushButton* startButton_;
@@ -143,7 +145,7 @@ class LauncherWindow : public QWidget {
     QPushButton* appendButton_;
     QRadioButton* centeredButton_;
     QRadioButton* tiledButton_;
-    QCheckBox* tinksBox_;
+    QCheckBox* keyClicksBox_;
     QCheckBox* lockBox_;
     QListWidget* letterSetList_;
     QLabel* picturePath_;

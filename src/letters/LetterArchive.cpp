@@ -96,7 +96,8 @@ LetterArchive::Listing LetterArchive::list() const {
         const char* name =
             zip_get_name(archive.get(), static_cast<zip_uint64_t>(i), ZIP_FL_ENC_GUESS);
         if (name == nullptr) return listing;
-        listing.names << QString::fromLocal8Bit(name);
+        // Folders, and names that could lead elsewhere, which could never be read.
+        if (isSafeMemberName(name)) listing.names << QString::fromLocal8Bit(name);
     }
     listing.complete = true;
     return listing;

@@ -19,8 +19,9 @@ class LetterArchive {
     explicit LetterArchive(QString path) : path_(std::move(path)) {}
     const QString& path() const { return path_; }
 
-    // The names of the archive's members. A listing that fails part way
-    // keeps the names found before the fault.
+    // The names of the members that can be letter sets: files whose names
+    // lead below the folder they are extracted to (isSafeMemberName()). A
+    // listing that fails part way keeps the names found before the fault.
     Listing list() const;
 
     // Extracts one member into `folder`, under its name (making the folders
