@@ -30,7 +30,7 @@ for picture in "$PICTYPE_SOURCE_DIR"/data/pictures/*.{jpg,bmp,gif}; do
 done
 for file in "$PICTYPE_SOURCE_DIR"/translations/pictype_*.{ts,txt}; do
   file=${file##*/}
-  expected+=("$lib/translations/${file%.ts}$([[ $file == *.ts ]] && echo .qm)")
+  expected+=("$lib/translations/${file/%.ts/.qm}")
 done
 expected+=(./usr/share/icons/hicolor/{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}/apps/pictype-viewer.png)
 expect "$(dpkg-deb --contents "$deb" | grep -v '^d' | sed -E 's/^([^ ]+ +){5}//' | sort)" \
