@@ -10,6 +10,7 @@ packages=(
   cmake ninja-build g++ make pkg-config python3
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n tesseract-ocr tesseract-ocr-deu
   libzip-dev zipcmp zipmerge ziptool zip
   libsdl2-dev
   qt6-base-private-dev libxcb1-dev libwayland-dev libwayland-bin wayland-protocols qt6-wayland

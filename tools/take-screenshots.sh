@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Retakes the screenshots the README shows (docs/launcher.png and
+# Retakes the screenshots the README shows (docs/launcher.png, the launcher
+# in German, Russian and Arabic, docs/launcher-<language>.png, and
 # docs/canvas.png) from the built program, under a private Xvfb with the
 # end-to-end harness.
 # Usage: take-screenshots.sh [BUILD-DIR]   (default build/release)
@@ -14,14 +15,19 @@ mkdir -p "$source_dir/docs"
 # The launcher as a user sees it after choosing a picture in an earlier run.
 # The launcher only shows the remembered path, so a familiar-looking one is
 # used instead of this run's temporary folder.
-printf '"/home/you/Pictures/alpine-dawn.jpg","",#TRUE#,1\r\n' >"$PROGRAM_DIR/pictype.ini"
-start_program
-wait_launcher
-sleep 0.5
-import -window "$LAUNCHER" -strip "$source_dir/docs/launcher.png"
-close_window "$LAUNCHER"
-wait_exit
-echo "wrote docs/launcher.png"
+for language in en de ru ar; do
+  printf '"/home/you/Pictures/alpine-dawn.jpg","",#TRUE#,1\r\n' >"$PROGRAM_DIR/pictype.ini"
+  picture=docs/launcher$([[ $language == en ]] || echo "-$language").png
+  export LANGUAGE=$language
+  start_program
+  wait_launcher
+  sleep 0.5
+  import -window "$LAUNCHER" -strip "$source_dir/$picture"
+  close_window "$LAUNCHER"
+  wait_exit
+  echo "wrote $picture"
+done
+unset LANGUAGE
 
 # The canvas: the shipped letters typed over a sample picture, from the
 # launcher's Start like a user does.

@@ -10,7 +10,7 @@
 namespace {
 
 [[noreturn]] void reportFatalError(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, kAppTitle, text, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::NoIcon, appTitle(), text, QMessageBox::Ok);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.exec();
     // Nothing may run after an untrapped error: no close handling, no saving.
@@ -25,7 +25,7 @@ bool PictypeApplication::notify(QObject* receiver, QEvent* event) {
     } catch (const std::exception& error) {
         reportFatalError(QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        reportFatalError(QStringLiteral("Unexpected error"));
+        reportFatalError(QCoreApplication::translate("Pictype", "Unexpected error"));
     }
 }
 

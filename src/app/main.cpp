@@ -1,3 +1,4 @@
+#include <QLocale>
 #include <QSessionManager>
 #include <QTimer>
 #include <csignal>
@@ -16,6 +17,7 @@
 #include "platform/InputGrab.h"
 #include "platform/MessageBoxes.h"
 #include "platform/SdlSoundOutput.h"
+#include "platform/Translation.h"
 #include "session/Preferences.h"
 #include "session/Settings.h"
 #include "session/Storage.h"
@@ -44,13 +46,16 @@ int main(int argc, char** argv) {
                                       : QStringLiteral("pictype-viewer"));
 
     const QString folder = programFolder();
+    // In the desktop's language, from the first message on.
+    const Translation translation(QLocale::system().uiLanguages(),
+                                  folder + QStringLiteral("/translations"));
     const Storage storage = Storage::forProgramFolder(
         folder, kInstalled ? Storage::Folder::Installed : Storage::Folder::Portable);
     QtMessageBoxes messages;
     const QString archivePath = storage.letterArchive();
     if (archivePath.isEmpty()) {
-        messages.inform(
-            QStringLiteral("Pictype Viewer won't run without unzip32.dll or letters.zip"));
+        messages.inform(QCoreApplication::translate(
+            "Pictype", "Pictype Viewer won't run without unzip32.dll or letters.zip"));
         return 1;
     }
 
@@ -69,7 +74,9 @@ int main(int argc, char** argv) {
 
     const LetterArchive archive(archivePath);
     const LetterArchive::Listing listing = archive.list();
-    if (!listing.complete) messages.inform(QStringLiteral("Could not unzip ") + archivePath);
+    if (!listing.complete)
+        messages.inform(
+            QCoreApplication::translate("Pictype", "Could not unzip %1").arg(archivePath));
 
     const QStringList leftovers = TypedTextLog::collectLeftovers(storage.textFolders);
     SystemClock clock;
@@ -81,7 +88,8 @@ int main(int argc, char** argv) {
     const std::unique_ptr<InputGrab> inputGrab = makeInputGrab();
     ThreadedPictureDecoder decoder;
     LauncherWindow launcher(
-        folder, storage.settingsFile, settings, preferences, archive, listing.names, log, clicks,
+        translation.localFile(folder, QStringLiteral("pictype.txt")), storage.settingsFile,
+        settings, preferences, archive, listing.names, log, clicks,
         {messages, fileDialogs, clipboard, documents, clock, *inputGrab, decoder});
     // The program ends with the launcher.
     app.setQuitOnLastWindowClosed(false);

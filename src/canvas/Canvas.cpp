@@ -1,5 +1,6 @@
 #include "canvas/Canvas.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <climits>
 
@@ -161,7 +162,8 @@ void Canvas::writeText() {
     }
     if (writeFailureTold_) return;
     writeFailureTold_ = true;
-    notice_ = QStringLiteral(
+    notice_ = QCoreApplication::translate(
+                  "Canvas",
                   "Your typing could not be written to %1: %2.\r\n\r\n"
                   "You can go on typing; nothing is lost. The text is kept and written as "
                   "soon as that works again, and when you close Pictype Viewer you can save "

@@ -1,5 +1,6 @@
 #include "canvas/CanvasCommands.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 #include <algorithm>
 #include <array>
@@ -78,7 +79,8 @@ QStringList canvasKeyHelp(bool locked) {
     for (const CanvasCommand& command : kCommands) {
         if (command.help == nullptr) continue;
         const bool leaveLocked = locked && command.action == Action::Leave;
-        lines << QString::fromUtf8(leaveLocked ? kLockedLeaveHelp : command.help);
+        lines << QCoreApplication::translate("CanvasCommands",
+                                             leaveLocked ? kLockedLeaveHelp : command.help);
     }
     return lines;
 }

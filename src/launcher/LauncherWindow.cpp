@@ -1,5 +1,6 @@
 #include "launcher/LauncherWindow.h"
 
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDateTime>
@@ -22,7 +23,6 @@
 #include "canvas/CanvasCommands.h"
 #include "canvas/CanvasWindow.h"
 #include "canvas/Screens.h"
-#include "launcher/LauncherLayout.h"
 #include "pictures/PictureFolder.h"
 #include "pictures/PictureLoader.h"
 #include "platform/AppTitle.h"
@@ -37,26 +37,6 @@
 
 namespace {
 
-// Buttons whose captions are too wide for their size first get a narrower
-// face, then a smaller size, until every caption fits: the desktop's fonts
-// are wider than the ones the layout was drawn for. All buttons share the
-// result so that they look alike.
-void fitCaptions(const QList<QPushButton*>& buttons) {
-    const auto allFit = [&buttons] {
-        return std::all_of(buttons.begin(), buttons.end(), [](const QPushButton* button) {
-            return button->sizeHint().width() <= button->width();
-        });
-    };
-    QFont font = buttons.first()->font();
-    for (int step = 0; step < 4 && !allFit(); ++step) {
-        if (step == 0)
-            font.setStretch(QFont::SemiCondensed);
-        else
-            font.setPixelSize(font.pixelSize() - 1);
-        for (QPushButton* button : buttons) button->setFont(font);
-    }
-}
-
 // Only a list of local files counts as dropped files; text, links and the
 // like are not offered a drop.
 bool holdsLocalFiles(const QMimeData* data) {
@@ -65,20 +45,19 @@ bool holdsLocalFiles(const QMimeData* data) {
 }
 
 template <typename Widget, typename... Args>
-Widget* placed(QWidget* parent, const QString& name, const QRect& geometry, Args&&... args) {
-    auto* widget = new Widget(std::forward<Args>(args)..., parent);
+Widget* named(const QString& name, Args&&... args) {
+    auto* widget = new Widget(std::forward<Args>(args)...);
     widget->setObjectName(name);
-    widget->setGeometry(geometry);
     return widget;
 }
 
 }  // namespace
 
-LauncherWindow::LauncherWindow(QString programFolder, QString settingsFile, Settings settings,
+LauncherWindow::LauncherWindow(QString helpFile, QString settingsFile, Settings settings,
                                Preferences preferences, LetterArchive archive,
                                const QStringList& letterSets, TypedTextLog& log,
                                ClickSounds& clicks, LauncherServices services)
-    : programFolder_(std::move(programFolder)),
+    : helpFile_(std::move(helpFile)),
       settingsFile_(std::move(settingsFile)),
       settings_(std::move(settings)),
       preferences_(preferences),
@@ -97,40 +76,73 @@ LauncherWindow::LauncherWindow(QString programFolder, QString settingsFile, Sett
 LauncherWindow::~LauncherWindow() = default;
 
 void LauncherWindow::buildControls() {
-    namespace L = LauncherLayout;
-    setWindowTitle(kAppTitle);
+    setWindowTitle(appTitle());
     setWindowIcon(QIcon(QStringLiteral(":/pictype-viewer.png")));
-    setFixedSize(L::kWindow);
-    // The layout was drawn for an 8-point dialog font (11 pixels); keep the
-    // text inside the controls whatever the desktop's default size.
-    QFont dialogFont = font();
-    dialogFont.setPixelSize(11);
-    setFont(dialogFont);
     setAcceptDrops(true);
 
-    startButton_ = placed<QPushButton>(this, "start", L::kStart, QStringLiteral("Start"));
-    auto* frame = placed<QGroupBox>(this, "placement", L::kPlacementFrame);
-    centeredButton_ =
-        placed<QRadioButton>(frame, "centered", L::kCentered, QStringLiteral("Centered"));
-    tiledButton_ = placed<QRadioButton>(frame, "tiled", L::kTiled, QStringLiteral("Tiled"));
-    pictureButton_ =
-        placed<QPushButton>(this, "picture", L::kPicture, QStringLiteral("Background Picture..."));
-    moveButton_ = placed<QPushButton>(this, "moveToClipboard", L::kMoveToClipboard,
-                                      QStringLiteral("Move to Clipboard"));
-    appendButton_ = placed<QPushButton>(this, "appendToClipboard", L::kAppendToClipboard,
-                                        QStringLiteral("Append to Clipboard"));
-    picturePath_ = placed<QLabel>(this, "picturePath", L::kPicturePath);
-    letterSetList_ = placed<QListWidget>(this, "letterSets", L::kLetterSets);
-    keyHelp_ = placed<QLabel>(this, "keyHelp", L::kKeyHelp);
-    keyHelp_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    helpLink_ = placed<QLabel>(this, "help", L::kHelp, QStringLiteral("Click here for help."));
-    helpLink_->setCursor(Qt::PointingHandCursor);
-    // The link-like help label is as wide as its text, wherever that ends.
-    helpLink_->adjustSize();
-    keyClicksBox_ = placed<QCheckBox>(this, "keyClicks", L::kTinks, QStringLiteral("Tinks"));
-    lockBox_ = placed<QCheckBox>(this, "lock", L::kLock, QStringLiteral("&Lock"));
+    startButton_ = named<QPushButton>("start", tr("Start"));
+    pictureButton_ = named<QPushButton>("picture", tr("Background Picture..."));
+    keyClicksBox_ = named<QCheckBox>("keyClicks", tr("Tinks"));
+    lockBox_ = named<QCheckBox>("lock", tr("&Lock"));
+    moveButton_ = named<QPushButton>("moveToClipboard", tr("Move to Clipboard"));
+    appendButton_ = named<QPushButton>("appendToClipboard", tr("Append to Clipboard"));
+    auto* placement = named<QGroupBox>("placement");
+    centeredButton_ = named<QRadioButton>("centered", tr("Centered"));
+    tiledButton_ = named<QRadioButton>("tiled", tr("Tiled"));
+    letterSetList_ = named<QListWidget>("letterSets");
+    picturePath_ = named<QLabel>("picturePath");
+    keyHelp_ = named<QLabel>("keyHelp");
+    helpLink_ = named<QLabel>("help", tr("Click here for help."));
 
-    fitCaptions({startButton_, pictureButton_, moveButton_, appendButton_});
+    auto* placementColumn = new QVBoxLayout(placement);
+    placementColumn->addWidget(centeredButton_);
+    placementColumn->addWidget(tiledButton_);
+    // The buttons on the left, as wide as the widest caption, with the check
+    // boxes in a row of their own (room for more) set apart from them.
+    auto* checkBoxes = new QHBoxLayout;
+    checkBoxes->setContentsMargins(0, 6, 0, 6);
+    checkBoxes->addWidget(keyClicksBox_);
+    checkBoxes->addWidget(lockBox_);
+    checkBoxes->addStretch();
+    auto* buttons = new QVBoxLayout;
+    buttons->setContentsMargins(0, 8, 0, 0);
+    buttons->setSpacing(10);
+    buttons->addWidget(startButton_);
+    buttons->addWidget(pictureButton_);
+    buttons->addLayout(checkBoxes);
+    buttons->addWidget(moveButton_);
+    buttons->addWidget(appendButton_);
+    // The picture's placement on the right, and the letter sets below it
+    // down to the last button, with room for names of some 20 characters.
+    auto* sets = new QVBoxLayout;
+    sets->setSpacing(15);
+    sets->addWidget(placement);
+    sets->addWidget(letterSetList_);
+    letterSetList_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    letterSetList_->setMinimumWidth(fontMetrics().averageCharWidth() * 20);
+    auto* choices = new QHBoxLayout;
+    choices->setSpacing(17);
+    choices->addLayout(buttons);
+    choices->addLayout(sets);
+    // A path is shortened to the window's width, never widens it.
+    picturePath_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    picturePath_->setMinimumHeight(25);
+    keyHelp_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    helpLink_->setCursor(Qt::PointingHandCursor);
+
+    auto* window = new QVBoxLayout(this);
+    window->setContentsMargins(16, 0, 8, 4);
+    window->setSpacing(7);
+    window->addLayout(choices);
+    window->addSpacing(10);
+    window->addWidget(picturePath_);
+    window->addWidget(keyHelp_);
+    window->addSpacing(8);
+    // Only the words of the help link open the help.
+    window->addWidget(helpLink_, 0, Qt::AlignLeft);
+    // The window is as large as its contents in the desktop's font and
+    // language, and stays so.
+    window->setSizeConstraint(QLayout::SetFixedSize);
 
     const QList<QWidget*> tabOrder = {startButton_,   centeredButton_, tiledButton_,
                                       pictureButton_, moveButton_,     appendButton_,
@@ -170,11 +182,15 @@ void LauncherWindow::applySettings(const QStringList& letterSets) {
 }
 
 void LauncherWindow::showKeyHelp() {
-    keyHelp_->setText(canvasKeyHelp(lockBox_->isChecked()).join(QStringLiteral("\r\n")));
+    // Lines end in a bare line feed: a carriage return shows in a paragraph
+    // read from right to left.
+    keyHelp_->setText(canvasKeyHelp(lockBox_->isChecked()).join(QLatin1Char('\n')));
 }
 
 void LauncherWindow::showPath(const QString& path) {
-    // A long path loses its middle; the whole of it is in the tooltip.
+    // A long path loses its middle, at the label's laid-out width; the whole
+    // of it is in the tooltip.
+    layout()->activate();
     const QString shown = shownPath(path);
     picturePath_->setText(
         picturePath_->fontMetrics().elidedText(shown, Qt::ElideMiddle, picturePath_->width()));
@@ -183,7 +199,7 @@ void LauncherWindow::showPath(const QString& path) {
 
 void LauncherWindow::showPictureChoice() {
     if (settings_.pictureFile.isEmpty())
-        picturePath_->setText(QStringLiteral("No picture selected"));
+        picturePath_->setText(tr("No picture selected"));
     else
         showPath(settings_.pictureFile);
 }
@@ -225,8 +241,7 @@ void LauncherWindow::dropPicture(const QMimeData* data) {
 void LauncherWindow::start() {
     const QListWidgetItem* letterSet = letterSetList_->currentItem();
     if (letterSet == nullptr) {
-        services_.messages.inform(
-            QStringLiteral("There must be a problem with the letters.zip file."));
+        services_.messages.inform(tr("There must be a problem with the letters.zip file."));
         return;
     }
     moveButton_->setEnabled(true);
@@ -252,7 +267,7 @@ void LauncherWindow::openCanvas() {
     const std::optional<QByteArray> letterSet = archive_.read(settings_.letterSetName);
     if (!letterSet) {
         cancelOpening();
-        services_.messages.inform(QStringLiteral("Could not unzip ") + archive_.path());
+        services_.messages.inform(tr("Could not unzip %1").arg(archive_.path()));
         return;
     }
     // A damaged set draws what it could read, the rest as the set before;
@@ -261,8 +276,8 @@ void LauncherWindow::openCanvas() {
     if (!reading.stopReason.isEmpty() && !toldDamaged_.contains(settings_.letterSetName)) {
         toldDamaged_ << settings_.letterSetName;
         services_.messages.inform(
-            QStringLiteral("The letter set %1 is damaged: %2 of its characters load, and typing "
-                           "goes on with those.\r\n\r\n\"pictype-letters check\" tells more.")
+            tr("The letter set %1 is damaged: %2 of its characters load, and typing "
+               "goes on with those.\r\n\r\n\"pictype-letters check\" tells more.")
                 .arg(settings_.letterSetName)
                 .arg(reading.blocksRead + reading.extraBlocksRead));
         // Closed while the message was up: no canvas.
@@ -353,14 +368,14 @@ void LauncherWindow::appendToClipboard() {
 void LauncherWindow::openHelp() {
     // Help is a courtesy: a missing editor or help file must not disturb the
     // launcher, so whether the editor started is not looked at.
-    services_.documents.open(programFolder_ + QStringLiteral("/pictype.txt"));
+    services_.documents.open(helpFile_);
 }
 
 bool LauncherWindow::keepOrDiscardTypedText() {
     if (!log_.text().isEmpty()) {
         switch (
-            services_.messages.ask(QStringLiteral("Do you want to save your work? \r\n\r\n"
-                                                  "Clicking No will delete the temporary file."))) {
+            services_.messages.ask(tr("Do you want to save your work? \r\n\r\n"
+                                      "Clicking No will delete the temporary file."))) {
             case MessageBoxes::Answer::Yes:
                 return saveTypedText();
             case MessageBoxes::Answer::Dismissed:
@@ -370,8 +385,7 @@ bool LauncherWindow::keepOrDiscardTypedText() {
         }
     }
     // Nothing typed, or the user said No.
-    if (!log_.remove())
-        services_.messages.inform(QStringLiteral("Could not delete ") + log_.path());
+    if (!log_.remove()) services_.messages.inform(tr("Could not delete %1").arg(log_.path()));
     return true;
 }
 
@@ -381,10 +395,12 @@ bool LauncherWindow::saveNewFile(Write write) {
     const QString folder = saveFolder_.isEmpty()
                                ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                                : saveFolder_;
-    const QString name = QDateTime::currentDateTime().toString(
-        QStringLiteral("'Typed text' yyyy-MM-dd HH.mm'.txt'"));
-    const QString target =
-        services_.fileDialogs.saveFile(QStringLiteral("Text (*.txt)"), joinPath(folder, name));
+    const QString name =
+        tr("Typed text") +
+        QDateTime::currentDateTime().toString(QStringLiteral(" yyyy-MM-dd HH.mm")) +
+        QStringLiteral(".txt");
+    const QString target = services_.fileDialogs.saveFile(tr("Text") + QStringLiteral(" (*.txt)"),
+                                                          joinPath(folder, name));
     if (target.isEmpty()) return false;
     QString reason;
     if (write(target, &reason)) {
@@ -393,9 +409,9 @@ bool LauncherWindow::saveNewFile(Write write) {
     }
     // Never over another file: the user's existing file must survive.
     if (QFileInfo::exists(target))
-        services_.messages.inform(QStringLiteral("Pick a file name that doesn't exist"));
+        services_.messages.inform(tr("Pick a file name that doesn't exist"));
     else
-        services_.messages.inform(QStringLiteral("Could not save %1: %2.").arg(target, reason));
+        services_.messages.inform(tr("Could not save %1: %2.").arg(target, reason));
     return false;
 }
 
@@ -413,8 +429,8 @@ void LauncherWindow::offerLeftovers(const QStringList& files) {
     for (const QString& file : files) {
         const QByteArray text = readFileWhole(file).value_or(QByteArray());
         const MessageBoxes::Answer answer = services_.messages.ask(
-            QStringLiteral("Text typed in an earlier session was not saved: %1 characters."
-                           "\r\n\r\nDo you want to save it? Clicking No will delete it.")
+            tr("Text typed in an earlier session was not saved: %1 characters."
+               "\r\n\r\nDo you want to save it? Clicking No will delete it.")
                 .arg(TypedTextLog::charactersIn(text)));
         if (answer == MessageBoxes::Answer::No) QFile::remove(file);
         if (answer != MessageBoxes::Answer::Yes) continue;
@@ -461,7 +477,7 @@ void LauncherWindow::closeEvent(QCloseEvent* event) {
     int status = 0;
     if (!ending_) {
         if (const std::optional<QString> unwritten = saveSettings()) {
-            services_.messages.inform(QStringLiteral("Could not write ") + *unwritten);
+            services_.messages.inform(tr("Could not write %1").arg(*unwritten));
             status = 1;
         }
     }

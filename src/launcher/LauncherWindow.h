@@ -53,9 +53,10 @@ class LauncherWindow : public QWidget {
     Q_OBJECT
 
   public:
-    // `settingsFile` is where the settings are written at the close, and the
-    // preferences beside it.
-    LauncherWindow(QString programFolder, QString settingsFile, Settings settings,
+    // `helpFile` is the help text in the language in use; `settingsFile` is
+    // where the settings are written at the close, and the preferences
+    // beside it.
+    LauncherWindow(QString helpFile, QString settingsFile, Settings settings,
                    Preferences preferences, LetterArchive archive, const QStringList& letterSets,
                    TypedTextLog& log, ClickSounds& clicks, LauncherServices services);
     ~LauncherWindow() override;
@@ -115,7 +116,7 @@ class LauncherWindow : public QWidget {
     template <typename Write>
     bool saveNewFile(Write write);
 
-    QString programFolder_;
+    QString helpFile_;
     QString settingsFile_;
     Settings settings_;
     Preferences preferences_;

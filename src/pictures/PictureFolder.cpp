@@ -1,5 +1,6 @@
 #include "pictures/PictureFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
@@ -34,8 +35,8 @@ bool isPictureFile(const QString& name) {
 }
 
 QString pictureFilter() {
-    return QStringLiteral("Picture Files (*.") + pictureSuffixes().join(QStringLiteral(" *.")) +
-           QLatin1Char(')');
+    return QCoreApplication::translate("Pictures", "Picture Files") + QStringLiteral(" (*.") +
+           pictureSuffixes().join(QStringLiteral(" *.")) + QLatin1Char(')');
 }
 
 PictureFolder::PictureFolder(const QString& chosen) {

@@ -1,5 +1,6 @@
 #include "pictures/PictureLoader.h"
 
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QPainter>
 
@@ -44,10 +45,10 @@ Picture loadPicture(const QString& path, qint64 budget) {
 
 QString refusalMessage(const QString& path, const Picture& picture) {
     if (picture.status == Picture::Status::TooLarge) {
-        return QStringLiteral("%1 is too large to show: %2 x %3 pixels.")
+        return QCoreApplication::translate("Pictures", "%1 is too large to show: %2 x %3 pixels.")
             .arg(path)
             .arg(picture.size.width())
             .arg(picture.size.height());
     }
-    return path + QStringLiteral(" is apparently not a picture.");
+    return QCoreApplication::translate("Pictures", "%1 is apparently not a picture.").arg(path);
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // Every message box of the program carries this title.
-inline const QString kAppTitle = QStringLiteral("Pictype Viewer");
+inline QString appTitle() {
+    return QCoreApplication::translate("Pictype", "Pictype Viewer");
+}

@@ -42,11 +42,11 @@ QString reasonFor(int error) {
         case ENOSPC:
         case EDQUOT:
         case EFBIG:
-            return QStringLiteral("the disk is full");
+            return QCoreApplication::translate("Files", "the disk is full");
         case EACCES:
         case EPERM:
         case EROFS:
-            return QStringLiteral("there is no permission to write there");
+            return QCoreApplication::translate("Files", "there is no permission to write there");
         default:
             return QString::fromLocal8Bit(std::strerror(error));
     }

@@ -9,7 +9,7 @@
 namespace {
 
 QMessageBox* makeBox(const QString& text, QMessageBox::StandardButtons buttons) {
-    auto* box = new QMessageBox(QMessageBox::NoIcon, kAppTitle, text, buttons,
+    auto* box = new QMessageBox(QMessageBox::NoIcon, appTitle(), text, buttons,
                                 QApplication::activeWindow());
     // The message must be seen even over the always-on-top canvas.
     box->setWindowFlag(Qt::WindowStaysOnTopHint);

@@ -28,6 +28,10 @@ expected=(
 for picture in "$PICTYPE_SOURCE_DIR"/data/pictures/*.{jpg,bmp,gif}; do
   expected+=("$lib/pictures/${picture##*/}")
 done
+for file in "$PICTYPE_SOURCE_DIR"/translations/pictype_*.{ts,txt}; do
+  file=${file##*/}
+  expected+=("$lib/translations/${file/%.ts/.qm}")
+done
 expected+=(./usr/share/icons/hicolor/{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}/apps/pictype-viewer.png)
 expect "$(dpkg-deb --contents "$deb" | grep -v '^d' | sed -E 's/^([^ ]+ +){5}//' | sort)" \
   "$(printf '%s\n' "${expected[@]}" | sort)" "the package's files"
@@ -73,5 +77,6 @@ answer n
 wait_exit
 expect "$STATUS" 0 "exit status"
 expect_bytes "$user/.config/pictype-viewer/pictype.ini" "\"$WORK/pictures/plain.bmp\",\"E2E.txt\",#TRUE#,0\r\n"
-expect "$(ls -A "$program")" "$(printf '%s\n' letters.zip pictures pictype-letters pictype-viewer pictype.txt)" \
+expect "$(ls -A "$program")" \
+  "$(printf '%s\n' letters.zip pictures pictype-letters pictype-viewer pictype.txt translations)" \
   "the program folder"

@@ -23,8 +23,10 @@ desktop_entry "$WORK/100% folder" && fail "an entry was made for a path holding 
 dest=$WORK/'Pictype Viewer'"'"'s "$fine" `folder`'
 desktop_entry "$dest" || fail "make desktop-entry failed: $(tail -n 20 "$WORK/make.log")"
 shipped=$(cd "$PICTYPE_SOURCE_DIR/data" && ls pictures/*.{jpg,bmp,gif} | sort)
+languages=$(cd "$PICTYPE_SOURCE_DIR" && ls translations/pictype_*.{ts,txt} | sed 's/\.ts$/.qm/')
 expect "$(cd "$dest" && find . -type f | sed 's|^\./||' | sort)" \
-  "$(printf '%s\n' letters.zip pictype-letters pictype-viewer pictype.txt "$shipped" | sort)" "files"
+  "$(printf '%s\n' letters.zip pictype-letters pictype-viewer pictype.txt "$shipped" "$languages" | sort)" \
+  "files"
 expect "$(desktop-file-validate "$entry" 2>&1)" "" "desktop-file-validate's complaints"
 icon=$(sed -n 's/^Icon=//p' "$entry")
 for size in 16 22 24 32 48 64 128 256; do

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -24,6 +25,7 @@
 #include "launcher/LauncherWindow.h"
 #include "pictures/PictureFolder.h"
 #include "pictures/PictureLoader.h"
+#include "platform/Translation.h"
 #include "session/TypedTextLog.h"
 #include "sound/ClickSounds.h"
 #include "support/Fakes.h"
@@ -58,7 +60,7 @@ class WindowTest : public ::testing::Test {
                                  TypedTextLog* typed = nullptr,
                                  const Preferences& preferences = {}) {
         launcher = std::make_unique<LauncherWindow>(
-            folder.path(), settingsPath(folder.path()), settings, preferences,
+            folder.filePath("pictype.txt"), settingsPath(folder.path()), settings, preferences,
             LetterArchive(folder.filePath("letters.zip")), sets, typed ? *typed : log, clicks,
             LauncherServices{messages, dialogs, clipboard, documents, clock, grab, decoder});
         QObject::connect(launcher.get(), &LauncherWindow::closed,
@@ -328,7 +330,7 @@ TEST_F(WindowTest, LeftoversOfEarlierRunsAreOfferedOneByOne) {
     EXPECT_TRUE(QFile::exists(leftovers[2]));  // kept for next time
 }
 
-TEST_F(WindowTest, PicturesComeFromTheDialogOrADropAndHelpOpensTheHelpFile) {
+TEST_F(WindowTest, PicturesComeFromTheDialogOrADrop) {
     openLauncher();
     QMimeData text, files;
     text.setText("/p/c.jpg");
@@ -353,8 +355,6 @@ TEST_F(WindowTest, PicturesComeFromTheDialogOrADropAndHelpOpensTheHelpFile) {
     EXPECT_TRUE(label->text().startsWith("/home/some") && label->text().endsWith("holiday.png"));
     EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
     EXPECT_EQ(label->toolTip(), longPath);
-    click("help");
-    EXPECT_EQ(documents.opened, QStringList(folder.path() + "/pictype.txt"));
 }
 
 TEST_F(WindowTest, TheLauncherShowsTheRememberedChoicesAndWritesThemBack) {
@@ -369,12 +369,9 @@ TEST_F(WindowTest, TheLauncherShowsTheRememberedChoicesAndWritesThemBack) {
     EXPECT_TRUE(control<QCheckBox>("lock")->isChecked());
     const QLabel* help = control<QLabel>("keyHelp");
     const QString commandHelp =
-        "\r\nF6 - Clears text\r\nF5 - Cycle pictures\r\nF4 - Cycle in opposite direction\r\n"
-        "F3 - Show time\r\nArrows - Move picture 5 pixels\r\n"
-        "Shift + Arrows - Move picture 50 pixels.";
+        "\nF6 - Clears text\nF5 - Cycle pictures\nF4 - Cycle in opposite direction\n"
+        "F3 - Show time\nArrows - Move picture 5 pixels\nShift + Arrows - Move picture 50 pixels.";
     EXPECT_EQ(help->text(), "Hold Esc 3 s - Unload picture and return here" + commandHelp);
-    for (const QString& line : help->text().split("\r\n"))
-        EXPECT_LE(help->fontMetrics().horizontalAdvance(line), help->width()) << line.toStdString();
     click("centered");
     click("keyClicks");
     click("lock");
@@ -453,6 +450,45 @@ TEST_F(WindowTest, TheLauncherTellsWhatTheLockCannotHold) {
         QApplication::sendPostedEvents();
         EXPECT_EQ(messages.shown, row.toldAtClose);
     }
+}
+
+TEST_F(WindowTest, EveryShippedLanguageFitsTheLauncherAndARightToLeftOneMirrorsIt) {
+    const QString shipped = QStringLiteral(PICTYPE_PROGRAM_DIR);
+    const QStringList files =
+        QDir(shipped + "/translations").entryList({"pictype_*.qm"}, QDir::Files, QDir::Name);
+    ASSERT_GE(files.size(), 13);
+    for (QString language : files) {
+        language = language.mid(8).chopped(3);  // pictype_<language>.qm
+        const Translation translation({QString(language).replace('_', '-')},
+                                      shipped + "/translations");
+        ASSERT_EQ(translation.language(), language);
+        openLauncher({}, {"One.txt"}, nullptr, Preferences{true});
+        launcher->show();
+        for (const QWidget* widget : launcher->findChildren<QWidget*>()) {
+            if (!qobject_cast<const QAbstractButton*>(widget) &&
+                !qobject_cast<const QLabel*>(widget))
+                continue;
+            EXPECT_TRUE(widget->sizeHint().width() <= widget->width() &&
+                        widget->sizeHint().height() <= widget->height())
+                << language.toStdString() << ": " << widget->objectName().toStdString();
+        }
+        // Right to left, the buttons stand right of the letter sets.
+        EXPECT_EQ(control<QPushButton>("start")->x() > control<QListWidget>("letterSets")->x(),
+                  language == "ar")
+            << language.toStdString();
+        launcher.reset();
+    }
+    // The first of the desktop's languages the program has; English before any.
+    const std::pair<QStringList, QString> rows[] = {
+        {{"sv-SE", "de-AT"}, "de"}, {{"fr-CA"}, "fr"}, {{"en-GB", "de"}, ""}, {{"sv"}, ""}};
+    for (const auto& [desktop, language] : rows) {
+        const Translation translation(desktop, shipped + "/translations");
+        EXPECT_EQ(translation.language(), language) << desktop.join(' ').toStdString();
+        EXPECT_EQ(translation.localFile(shipped, "pictype.txt"),
+                  language.isEmpty() ? shipped + "/pictype.txt"
+                                     : shipped + "/translations/pictype_" + language + ".txt");
+    }
+    EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
 }
 
 }  // namespace
