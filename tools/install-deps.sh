@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev
   libzip-dev zipcmp zipmerge ziptool zip
-  libsdl2-dev
+  libsdl2-dev libespeak-ng-dev sox
   libjpeg62-turbo-dev libxtst-dev
   xvfb xdotool imagemagick x11-utils x11-xserver-utils xclip openbox fonts-dejavu-core
   desktop-file-utils libglib2.0-bin qt6-image-formats-plugins

@@ -1,3 +1,4 @@
+#include <QLocale>
 #include <QSessionManager>
 #include <QTimer>
 #include <csignal>
@@ -21,6 +22,7 @@
 #include "session/Storage.h"
 #include "session/TypedTextLog.h"
 #include "sound/ClickSounds.h"
+#include "sound/EspeakSpeaker.h"
 
 // Built for the Debian package (PICTYPE_SYSTEM_INSTALL): the program folder
 // is installed for all users.
@@ -51,6 +53,7 @@ int main(int argc, char** argv) {
 
     SdlSoundOutput sound;
     ClickSounds clicks(sound);
+    EspeakSpeaker speaker(sound, QLocale::system().uiLanguages());
     Settings settings;
     settings.load(isRegularFile(storage.settingsFile) ? storage.settingsFile
                                                       : storage.shippedSettings);
@@ -76,7 +79,7 @@ int main(int argc, char** argv) {
     ThreadedPictureDecoder decoder;
     LauncherWindow launcher(
         folder, storage.settingsFile, settings, preferences, archive, listing.names, log, clicks,
-        {messages, fileDialogs, clipboard, documents, clock, inputGrab, decoder});
+        speaker, {messages, fileDialogs, clipboard, documents, clock, inputGrab, decoder});
     // The program ends with the launcher.
     app.setQuitOnLastWindowClosed(false);
     QObject::connect(&launcher, &LauncherWindow::closed, &app,

@@ -11,6 +11,7 @@
 #include "canvas/EscapeHold.h"
 #include "canvas/ScreenWindow.h"
 #include "pictures/PictureStepper.h"
+#include "sound/SpokenText.h"
 
 class BackgroundWindow;
 class ClickSounds;
@@ -76,6 +77,8 @@ class CanvasWindow : public ScreenWindow {
   signals:
     // F4 or F5 showed another picture.
     void pictureChanged(const QString& path);
+    // A key typed: characters, an Enter or a Backspace.
+    void typed(const TypedKey& key);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -32,6 +32,8 @@
 #include "platform/MessageBoxes.h"
 #include "platform/Trace.h"
 #include "session/TypedTextLog.h"
+#include "sound/Speaker.h"
+#include "sound/SpokenText.h"
 
 namespace {
 
@@ -87,7 +89,7 @@ Widget* placed(QWidget* parent, const QString& name, const QRect& geometry, Args
 LauncherWindow::LauncherWindow(QString programFolder, QString settingsFile, Settings settings,
                                Preferences preferences, LetterArchive archive,
                                const QStringList& letterSets, TypedTextLog& log,
-                               ClickSounds& clicks, LauncherServices services)
+                               ClickSounds& clicks, Speaker& speaker, LauncherServices services)
     : programFolder_(std::move(programFolder)),
       settingsFile_(std::move(settingsFile)),
       settings_(std::move(settings)),
@@ -95,6 +97,7 @@ LauncherWindow::LauncherWindow(QString programFolder, QString settingsFile, Sett
       archive_(std::move(archive)),
       log_(log),
       clicks_(clicks),
+      speaker_(speaker),
       services_(services),
       chosen_(services.decoder) {
     buildControls();
@@ -139,12 +142,13 @@ void LauncherWindow::buildControls() {
     helpLink_->adjustSize();
     tinksBox_ = placed<QCheckBox>(this, "tinks", L::kTinks, QStringLiteral("Tinks"));
     lockBox_ = placed<QCheckBox>(this, "lock", L::kLock, QStringLiteral("&Lock"));
+    speakBox_ = placed<QCheckBox>(this, "speak", L::kSpeak, tr("&Speak"));
 
     fitCaptions({startButton_, pictureButton_, moveButton_, appendButton_});
 
-    const QList<QWidget*> tabOrder = {startButton_,   centeredButton_, tiledButton_,
-                                      pictureButton_, moveButton_,     appendButton_,
-                                      letterSetList_, tinksBox_,       lockBox_};
+    const QList<QWidget*> tabOrder = {startButton_, centeredButton_, tiledButton_,   pictureButton_,
+                                      moveButton_,  appendButton_,   letterSetList_, tinksBox_,
+                                      lockBox_,     speakBox_};
     for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i) setTabOrder(tabOrder[i], tabOrder[i + 1]);
 
     picturePath_->installEventFilter(this);
@@ -163,6 +167,7 @@ void LauncherWindow::applySettings(const QStringList& letterSets) {
     tinksBox_->setTristate(settings_.tinks == Qt::PartiallyChecked);
     tinksBox_->setCheckState(settings_.tinks);
     lockBox_->setChecked(preferences_.lockCanvas);
+    speakBox_->setChecked(preferences_.speak);
     showKeyHelp();
     showPictureChoice();
     letterSetList_->addItems(letterSets);
@@ -277,6 +282,14 @@ void LauncherWindow::openCanvas() {
     opening_->window = std::make_unique<CanvasWindow>(
         std::move(canvas), log_, tinksBox_->checkState() != Qt::Unchecked ? &clicks_ : nullptr,
         services_.decoder, lock);
+    if (speakBox_->isChecked()) {
+        speaker_.prepare();
+        connect(opening_->window.get(), &CanvasWindow::typed, opening_->window.get(),
+                [this, spoken = SpokenText()](const TypedKey& key) mutable {
+                    if (const std::optional<QList<SpokenPart>> parts = spoken.follow(key))
+                        speaker_.say(*parts);
+                });
+    }
     if (!opening_->picture) opening_->window->prepare(launcher);
     traceMark("canvas made");
     finishOpening();
@@ -414,6 +427,7 @@ std::optional<QString> LauncherWindow::saveSettings() {
     settings_.centered = centeredButton_->isChecked();
     settings_.tinks = tinksBox_->checkState();
     preferences_.lockCanvas = lockBox_->isChecked();
+    preferences_.speak = speakBox_->isChecked();
     const QString preferencesFile = preferencesPath(settingsFile_);
     const bool settingsSaved = settings_.save(settingsFile_);
     const bool preferencesSaved = preferences_.save(preferencesFile);
