@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
 #include <algorithm>
 
@@ -284,10 +285,16 @@ void LauncherWindow::openCanvas() {
         services_.decoder, lock);
     if (speakBox_->isChecked()) {
         speaker_.prepare();
-        connect(opening_->window.get(), &CanvasWindow::typed, opening_->window.get(),
-                [this, spoken = SpokenText()](const TypedKey& key) mutable {
-                    if (const std::optional<QList<SpokenPart>> parts = spoken.follow(key))
-                        speaker_.say(*parts);
+        CanvasWindow* window = opening_->window.get();
+        connect(window, &CanvasWindow::typed, window,
+                [this, window, spoken = SpokenText()](const TypedKey& key) mutable {
+                    const std::optional<QList<SpokenPart>> parts = spoken.follow(key);
+                    // Said once the key's letter is painted (a zero timer
+                    // comes after the repaint the key asked for), so that
+                    // synthesis never competes with drawing it.
+                    if (parts)
+                        QTimer::singleShot(0, window,
+                                           [this, said = *parts] { speaker_.say(said); });
                 });
     }
     if (!opening_->picture) opening_->window->prepare(launcher);

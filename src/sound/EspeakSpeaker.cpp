@@ -1,6 +1,8 @@
 #include "sound/EspeakSpeaker.h"
 
 #include <espeak-ng/speak_lib.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <span>
@@ -12,6 +14,9 @@ namespace {
 // espeak-ng calls back with its samples every this many milliseconds of
 // sound: the first are played that soon, and a saying cut off stops then.
 constexpr int kSamplesMilliseconds = 20;
+
+// Ahead of other programs' background work, behind the drawing of letters.
+constexpr int kNiceness = 5;
 
 // The speaker whose synthesis runs: espeak-ng has one of everything.
 EspeakSpeaker* running = nullptr;
@@ -29,7 +34,6 @@ EspeakSpeaker::~EspeakSpeaker() {
     ++sayings_;  // the saying under way stops
     wake_.notify_one();
     thread_.join();
-    if (rate_ > 0) espeak_Terminate();
 }
 
 void EspeakSpeaker::prepare() {
@@ -51,6 +55,10 @@ void EspeakSpeaker::post(std::optional<QList<SpokenPart>> parts) {
 }
 
 void EspeakSpeaker::run() {
+    // A key's saying is synthesised while the key's letter is drawn: on a
+    // busy machine the drawing goes first. (On Linux each thread has its
+    // own niceness.)
+    ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), kNiceness);
     bool loaded = false;
     bool tried = false;
     for (;;) {
@@ -75,7 +83,10 @@ void EspeakSpeaker::run() {
 
 bool EspeakSpeaker::load() {
     // Its data where the library was built to find it, or ESPEAK_DATA_PATH.
-    const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, kSamplesMilliseconds, nullptr, 0);
+    // Started once a process and never stopped: espeak-ng hangs when it is
+    // started again after a stop.
+    static const int rate =
+        espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, kSamplesMilliseconds, nullptr, 0);
     if (rate <= 0) return false;
     rate_ = rate;
     espeak_SetSynthCallback([](short* samples, int count, espeak_EVENT*) {
@@ -121,11 +132,10 @@ void EspeakSpeaker::speak(const QList<SpokenPart>& parts, unsigned saying) {
                 if (sayings_ != saying) break;
             }
         }
-        if (sayings_ != saying) {
-            // Cut off: ready for the next saying from its start.
-            espeak_Cancel();
-            break;
-        }
+        // Cut off. The callback's refusal has stopped the synthesis already;
+        // espeak_Cancel() would wait for espeak-ng's own audio thread, which
+        // never answers in synchronous mode.
+        if (sayings_ != saying) break;
     }
     running = nullptr;
 }

@@ -224,6 +224,7 @@ TEST_F(WindowTest, WithSpeakTickedWhatIsTypedOnTheCanvasIsSaid) {
         composed.setCommitString("x");
         QApplication::sendEvent(canvas, &composed);
         send(canvas, Qt::Key_Return, {}, "\r");
+        QApplication::processEvents();  // said once the letters are painted
         // The letter, the word the space ended, the Backspace's silence, the
         // input method's letter, the word Enter ended; F3 says nothing.
         EXPECT_EQ(speaker.said.size(), speak ? 5 : 0);
