@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <span>
+#include <utility>
 
 #include "platform/SoundOutput.h"
 
@@ -55,9 +56,9 @@ void EspeakSpeaker::post(std::optional<QList<SpokenPart>> parts) {
 }
 
 void EspeakSpeaker::run() {
-    // A key's saying is synthesised while the key's letter is drawn: on a
-    // busy machine the drawing goes first. (On Linux each thread has its
-    // own niceness.)
+    // Sayings come as fast as keys, while the next keys' letters are drawn:
+    // on a busy machine the drawing goes first. (On Linux each thread has
+    // its own niceness.)
     ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), kNiceness);
     bool loaded = false;
     bool tried = false;
