@@ -1,15 +1,20 @@
-// How long a key release waits for its click to start, and what writing the
-// typed text costs once the log's file has grown.
+// How long a key release waits for its click to start, how long a key
+// waits for its first sample of speech, and what writing the typed text
+// costs once the log's file has grown.
 #include <benchmark/benchmark.h>
 
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
+#include <condition_variable>
 #include <cstdlib>
+#include <mutex>
+#include <utility>
 
 #include "platform/SdlSoundOutput.h"
 #include "session/TypedTextLog.h"
 #include "sound/ClickSounds.h"
+#include "sound/EspeakSpeaker.h"
 
 namespace {
 
@@ -17,6 +22,37 @@ namespace {
 class NoSound final : public SoundOutput {
   public:
     void play(const QByteArray&) override {}
+    void speak(std::span<const int16_t>, int) override {}
+    void stopSpeaking() override {}
+};
+
+// Takes the speech, and tells when the first samples of a saying came.
+class SpeechClock final : public SoundOutput {
+  public:
+    void play(const QByteArray&) override {}
+    void speak(std::span<const int16_t> samples, int) override {
+        if (samples.empty()) return;
+        {
+            const std::lock_guard lock(mutex_);
+            if (std::exchange(heard_, true)) return;
+        }
+        came_.notify_one();
+    }
+    void stopSpeaking() override {}
+
+    void expect() {
+        const std::lock_guard lock(mutex_);
+        heard_ = false;
+    }
+    void wait() {
+        std::unique_lock lock(mutex_);
+        came_.wait(lock, [this] { return heard_; });
+    }
+
+  private:
+    std::mutex mutex_;
+    std::condition_variable came_;
+    bool heard_ = false;
 };
 
 void startClicks(benchmark::State& state, const char* driver) {
@@ -38,6 +74,33 @@ void BM_StartClickWithoutAudio(benchmark::State& state) {
     startClicks(state, "no-such-audio-driver");
 }
 BENCHMARK(BM_StartClickWithoutAudio);
+
+// From the key's saying to its first samples, the voices loaded ahead as
+// the canvas opens them; each key cuts off the one before, as when keys are
+// mashed. With other_script, the keys alternate between Latin and Cyrillic,
+// so that each changes the voice.
+void BM_KeyToFirstSpeechSample(benchmark::State& state) {
+    SpeechClock output;
+    EspeakSpeaker speaker(output, {QStringLiteral("en-US")});
+    const QList<QList<SpokenPart>> keys = {{{SpokenPart::As::Character, QStringLiteral("a")}},
+                                           {{SpokenPart::As::Character, QStringLiteral("\u0436")}}};
+    speaker.prepare();
+    output.expect();
+    speaker.say(keys[0]);
+    output.wait();
+    size_t next = 0;
+    for (auto _ : state) {
+        output.expect();
+        speaker.say(keys[state.range(0) != 0 ? ++next % 2 : 0]);
+        output.wait();
+    }
+}
+BENCHMARK(BM_KeyToFirstSpeechSample)
+    ->ArgName("other_script")
+    ->Arg(0)
+    ->Arg(1)
+    ->UseRealTime()
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_BuildClickSounds(benchmark::State& state) {
     NoSound none;

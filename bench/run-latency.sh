@@ -2,7 +2,7 @@
 # Runs the latency probe against the real program, each screen size under an
 # X server of its own (1920 x 1080, then 3840 x 2160): start to launcher,
 # Start to canvas with the picture chosen a second before and with it chosen
-# in Start's dialog, key to pixels, F5 after a pause and held down with keys
+# in Start's dialog, key to pixels (also with Speak ticked), F5 after a pause and held down with keys
 # typed while pictures decode, the arrow keys pressed and held, and the
 # canvas's memory, with 24-megapixel photographs (bench/make-photos.sh).
 #
@@ -71,6 +71,16 @@ measure() { "$probe" "$1" "$work/program" "${@:2}" >>"$out"; }
 start_xvfb 1920x1080
 measure launcher 15
 measure canvas "$photo" 3 200
+# The same keys with Speak ticked, each said while the next is typed: only
+# its key to pixels counts, beside the run above.
+printf 'speak=true\n' >"$work/program/pictype-viewer.conf"
+"$probe" canvas "$work/program" "$photo" 3 200 | python3 -c '
+import json, sys
+for line in sys.stdin:
+    record = json.loads(line)
+    print(json.dumps({"screen": record["screen"],
+                      "key_to_pixels_speaking_ms": record["key_to_pixels_ms"]}))' >>"$out"
+rm "$work/program/pictype-viewer.conf"
 measure chosen "$photo" 3
 measure folder "$photos/five/a.jpg" 5
 measure pan "$photo" 30

@@ -12,7 +12,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n tesseract-ocr tesseract-ocr-deu
   libzip-dev zipcmp zipmerge ziptool zip
-  libsdl2-dev
+  libsdl2-dev libespeak-ng-dev sox
   qt6-base-private-dev libxcb1-dev libwayland-dev libwayland-bin wayland-protocols qt6-wayland
   libjpeg62-turbo-dev libxtst-dev
   xvfb xdotool imagemagick x11-utils x11-xserver-utils xclip openbox xterm fonts-dejavu-core

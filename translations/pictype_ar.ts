@@ -156,6 +156,18 @@ Do you want to save it? Clicking No will delete it.</source>
 
 يخبرك «pictype-letters check» بالمزيد.</translation>
     </message>
+    <message>
+        <source>&amp;Speak</source>
+        <translation>&amp;نطق</translation>
+    </message>
+    <message>
+        <source>On this desktop the lock cannot keep the desktop&apos;s own shortcuts (switching and closing windows, its overview): it keeps only the Esc hold.</source>
+        <translation>على سطح المكتب هذا لا يستطيع القفل أن يحجز اختصارات سطح المكتب نفسه (التبديل بين النوافذ وإغلاقها ونظرته العامة): لا يبقى إلا الضغط المطوّل على Esc.</translation>
+    </message>
+    <message>
+        <source>The desktop did not let the lock keep its own shortcuts, so while the canvas was up only the Esc hold kept it. The desktop&apos;s settings for this program can allow it.</source>
+        <translation>لم يسمح سطح المكتب للقفل بحجز اختصاراته، فلم يحفظ اللوحة ما دامت مفتوحة إلا الضغط المطوّل على Esc. يمكن السماح بذلك من إعدادات سطح المكتب لهذا البرنامج.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

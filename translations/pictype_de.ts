@@ -156,6 +156,18 @@ Möchtest du ihn speichern? Mit „Nein“ wird er gelöscht.</translation>
 
 „pictype-letters check“ sagt mehr.</translation>
     </message>
+    <message>
+        <source>&amp;Speak</source>
+        <translation>&amp;Vorlesen</translation>
+    </message>
+    <message>
+        <source>On this desktop the lock cannot keep the desktop&apos;s own shortcuts (switching and closing windows, its overview): it keeps only the Esc hold.</source>
+        <translation>Auf diesem Desktop kann die Sperre die Tastenkürzel des Desktops (Fenster wechseln und schließen, seine Übersicht) nicht zurückhalten: Sie hält nur das Festhalten von Esc.</translation>
+    </message>
+    <message>
+        <source>The desktop did not let the lock keep its own shortcuts, so while the canvas was up only the Esc hold kept it. The desktop&apos;s settings for this program can allow it.</source>
+        <translation>Der Desktop hat der Sperre seine Tastenkürzel nicht überlassen, deshalb hat, solange die Schreibfläche offen war, nur das Festhalten von Esc sie gehalten. In den Einstellungen des Desktops für dieses Programm lässt sich das erlauben.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

@@ -156,6 +156,18 @@ Do you want to save it? Clicking No will delete it.</source>
 
 Το «pictype-letters check» λέει περισσότερα.</translation>
     </message>
+    <message>
+        <source>&amp;Speak</source>
+        <translation>&amp;Εκφώνηση</translation>
+    </message>
+    <message>
+        <source>On this desktop the lock cannot keep the desktop&apos;s own shortcuts (switching and closing windows, its overview): it keeps only the Esc hold.</source>
+        <translation>Σε αυτή την επιφάνεια εργασίας το κλείδωμα δεν μπορεί να κρατήσει τις συντομεύσεις της (εναλλαγή και κλείσιμο παραθύρων, η επισκόπηση): κρατά μόνο το παρατεταμένο πάτημα του Esc.</translation>
+    </message>
+    <message>
+        <source>The desktop did not let the lock keep its own shortcuts, so while the canvas was up only the Esc hold kept it. The desktop&apos;s settings for this program can allow it.</source>
+        <translation>Η επιφάνεια εργασίας δεν άφησε το κλείδωμα να κρατήσει τις συντομεύσεις της, οπότε όσο ήταν ανοιχτός ο καμβάς τον κρατούσε μόνο το παρατεταμένο πάτημα του Esc. Οι ρυθμίσεις της επιφάνειας εργασίας για αυτό το πρόγραμμα μπορούν να το επιτρέψουν.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

@@ -156,6 +156,18 @@ Do you want to save it? Clicking No will delete it.</source>
 
 &quot;pictype-letters check&quot; da más detalles.</translation>
     </message>
+    <message>
+        <source>&amp;Speak</source>
+        <translation>&amp;Hablar</translation>
+    </message>
+    <message>
+        <source>On this desktop the lock cannot keep the desktop&apos;s own shortcuts (switching and closing windows, its overview): it keeps only the Esc hold.</source>
+        <translation>En este escritorio el bloqueo no puede retener los atajos del propio escritorio (cambiar y cerrar ventanas, su vista general): solo mantiene Esc pulsado.</translation>
+    </message>
+    <message>
+        <source>The desktop did not let the lock keep its own shortcuts, so while the canvas was up only the Esc hold kept it. The desktop&apos;s settings for this program can allow it.</source>
+        <translation>El escritorio no dejó que el bloqueo retuviera sus atajos, así que mientras el lienzo estuvo abierto solo lo mantuvo Esc pulsado. Los ajustes del escritorio para este programa pueden permitirlo.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

@@ -156,6 +156,18 @@ Veux-tu l&apos;enregistrer ? En cliquant sur Non, il sera supprimé.</translatio
 
 « pictype-letters check » en dit plus.</translation>
     </message>
+    <message>
+        <source>&amp;Speak</source>
+        <translation>&amp;Parler</translation>
+    </message>
+    <message>
+        <source>On this desktop the lock cannot keep the desktop&apos;s own shortcuts (switching and closing windows, its overview): it keeps only the Esc hold.</source>
+        <translation>Sur ce bureau, le verrouillage ne peut pas retenir les raccourcis du bureau (changer de fenêtre, fermer une fenêtre, sa vue d&apos;ensemble) : il garde seulement l&apos;appui long sur Échap.</translation>
+    </message>
+    <message>
+        <source>The desktop did not let the lock keep its own shortcuts, so while the canvas was up only the Esc hold kept it. The desktop&apos;s settings for this program can allow it.</source>
+        <translation>Le bureau n&apos;a pas laissé le verrouillage retenir ses raccourcis : tant que la surface de frappe était ouverte, seul l&apos;appui long sur Échap la gardait. Les réglages du bureau pour ce programme peuvent l&apos;autoriser.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

@@ -156,6 +156,18 @@ Vuoi salvarlo? Facendo clic su No verrà eliminato.</translation>
 
 &quot;pictype-letters check&quot; dice di più.</translation>
     </message>
+    <message>
+        <source>&amp;Speak</source>
+        <translation>&amp;Parla</translation>
+    </message>
+    <message>
+        <source>On this desktop the lock cannot keep the desktop&apos;s own shortcuts (switching and closing windows, its overview): it keeps only the Esc hold.</source>
+        <translation>Su questo desktop il blocco non può trattenere le scorciatoie del desktop (cambiare e chiudere finestre, la sua panoramica): tiene solo Esc tenuto premuto.</translation>
+    </message>
+    <message>
+        <source>The desktop did not let the lock keep its own shortcuts, so while the canvas was up only the Esc hold kept it. The desktop&apos;s settings for this program can allow it.</source>
+        <translation>Il desktop non ha lasciato al blocco le sue scorciatoie, quindi finché la tela era aperta l&apos;ha tenuta solo Esc tenuto premuto. Le impostazioni del desktop per questo programma possono consentirlo.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

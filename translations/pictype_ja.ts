@@ -156,6 +156,18 @@ Do you want to save it? Clicking No will delete it.</source>
 
 詳しくは「pictype-letters check」で確かめられます。</translation>
     </message>
+    <message>
+        <source>&amp;Speak</source>
+        <translation>読み上げ(&amp;S)</translation>
+    </message>
+    <message>
+        <source>On this desktop the lock cannot keep the desktop&apos;s own shortcuts (switching and closing windows, its overview): it keeps only the Esc hold.</source>
+        <translation>このデスクトップでは、ロックはデスクトップ自身のショートカット（ウィンドウの切り替えや終了、概要表示）を止められません。有効なのは Esc の長押しだけです。</translation>
+    </message>
+    <message>
+        <source>The desktop did not let the lock keep its own shortcuts, so while the canvas was up only the Esc hold kept it. The desktop&apos;s settings for this program can allow it.</source>
+        <translation>デスクトップがロックにショートカットを渡さなかったため、キャンバスが開いている間は Esc の長押しだけが有効でした。このプログラムに対するデスクトップの設定で許可できます。</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

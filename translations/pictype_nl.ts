@@ -156,6 +156,18 @@ Wil je hem opslaan? Met Nee wordt hij verwijderd.</translation>
 
 &quot;pictype-letters check&quot; vertelt meer.</translation>
     </message>
+    <message>
+        <source>&amp;Speak</source>
+        <translation>&amp;Spreken</translation>
+    </message>
+    <message>
+        <source>On this desktop the lock cannot keep the desktop&apos;s own shortcuts (switching and closing windows, its overview): it keeps only the Esc hold.</source>
+        <translation>Op dit bureaublad kan de vergrendeling de sneltoetsen van het bureaublad (vensters wisselen en sluiten, het overzicht) niet vasthouden: alleen Esc ingedrukt houden blijft gelden.</translation>
+    </message>
+    <message>
+        <source>The desktop did not let the lock keep its own shortcuts, so while the canvas was up only the Esc hold kept it. The desktop&apos;s settings for this program can allow it.</source>
+        <translation>Het bureaublad liet de vergrendeling zijn sneltoetsen niet vasthouden, dus zolang het typvlak open was, hield alleen Esc ingedrukt houden het vast. De instellingen van het bureaublad voor dit programma kunnen het toestaan.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

@@ -156,6 +156,18 @@ Czy chcesz go zapisać? Kliknięcie Nie usunie go.</translation>
 
 „pictype-letters check” powie więcej.</translation>
     </message>
+    <message>
+        <source>&amp;Speak</source>
+        <translation>&amp;Czytaj na głos</translation>
+    </message>
+    <message>
+        <source>On this desktop the lock cannot keep the desktop&apos;s own shortcuts (switching and closing windows, its overview): it keeps only the Esc hold.</source>
+        <translation>Na tym pulpicie blokada nie może zatrzymać skrótów pulpitu (przełączanie i zamykanie okien, jego przegląd): działa tylko przytrzymanie Esc.</translation>
+    </message>
+    <message>
+        <source>The desktop did not let the lock keep its own shortcuts, so while the canvas was up only the Esc hold kept it. The desktop&apos;s settings for this program can allow it.</source>
+        <translation>Pulpit nie pozwolił blokadzie zatrzymać swoich skrótów, więc gdy ekran pisania był otwarty, chroniło go tylko przytrzymanie Esc. Ustawienia pulpitu dla tego programu mogą na to pozwolić.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

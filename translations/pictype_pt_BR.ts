@@ -156,6 +156,18 @@ Deseja salvá-lo? Clicando em Não, ele será apagado.</translation>
 
 &quot;pictype-letters check&quot; dá mais detalhes.</translation>
     </message>
+    <message>
+        <source>&amp;Speak</source>
+        <translation>&amp;Falar</translation>
+    </message>
+    <message>
+        <source>On this desktop the lock cannot keep the desktop&apos;s own shortcuts (switching and closing windows, its overview): it keeps only the Esc hold.</source>
+        <translation>Nesta área de trabalho a trava não consegue segurar os atalhos da própria área de trabalho (trocar e fechar janelas, a visão geral): ela mantém só o Esc pressionado.</translation>
+    </message>
+    <message>
+        <source>The desktop did not let the lock keep its own shortcuts, so while the canvas was up only the Esc hold kept it. The desktop&apos;s settings for this program can allow it.</source>
+        <translation>A área de trabalho não deixou a trava segurar os atalhos dela, então enquanto a tela de digitação esteve aberta só o Esc pressionado a manteve. As configurações da área de trabalho para este programa podem permitir isso.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

@@ -156,6 +156,18 @@ Do you want to save it? Clicking No will delete it.</source>
 
 «pictype-letters check» расскажет подробнее.</translation>
     </message>
+    <message>
+        <source>&amp;Speak</source>
+        <translation>&amp;Озвучивать</translation>
+    </message>
+    <message>
+        <source>On this desktop the lock cannot keep the desktop&apos;s own shortcuts (switching and closing windows, its overview): it keeps only the Esc hold.</source>
+        <translation>На этом рабочем столе блокировка не может удержать его собственные сочетания клавиш (переключение и закрытие окон, обзор): остаётся только удержание Esc.</translation>
+    </message>
+    <message>
+        <source>The desktop did not let the lock keep its own shortcuts, so while the canvas was up only the Esc hold kept it. The desktop&apos;s settings for this program can allow it.</source>
+        <translation>Рабочий стол не позволил блокировке удержать свои сочетания клавиш, поэтому, пока холст был открыт, его держало только удержание Esc. Это можно разрешить в настройках рабочего стола для этой программы.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

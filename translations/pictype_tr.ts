@@ -156,6 +156,18 @@ Kaydetmek istiyor musun? Hayır&apos;a tıklarsan silinir.</translation>
 
 &quot;pictype-letters check&quot; daha fazlasını söyler.</translation>
     </message>
+    <message>
+        <source>&amp;Speak</source>
+        <translation>&amp;Sesli oku</translation>
+    </message>
+    <message>
+        <source>On this desktop the lock cannot keep the desktop&apos;s own shortcuts (switching and closing windows, its overview): it keeps only the Esc hold.</source>
+        <translation>Bu masaüstünde kilit, masaüstünün kendi kısayollarını (pencere değiştirme ve kapatma, genel görünüm) tutamaz: yalnızca Esc&apos;e basılı tutma geçerlidir.</translation>
+    </message>
+    <message>
+        <source>The desktop did not let the lock keep its own shortcuts, so while the canvas was up only the Esc hold kept it. The desktop&apos;s settings for this program can allow it.</source>
+        <translation>Masaüstü, kilidin kısayollarını tutmasına izin vermedi; bu yüzden tuval açıkken onu yalnızca Esc&apos;e basılı tutma korudu. Masaüstünün bu program için ayarları buna izin verebilir.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

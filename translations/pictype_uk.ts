@@ -156,6 +156,18 @@ Do you want to save it? Clicking No will delete it.</source>
 
 «pictype-letters check» розповість докладніше.</translation>
     </message>
+    <message>
+        <source>&amp;Speak</source>
+        <translation>&amp;Озвучувати</translation>
+    </message>
+    <message>
+        <source>On this desktop the lock cannot keep the desktop&apos;s own shortcuts (switching and closing windows, its overview): it keeps only the Esc hold.</source>
+        <translation>На цьому робочому столі блокування не може втримати його власні сполучення клавіш (перемикання й закриття вікон, огляд): лишається тільки утримання Esc.</translation>
+    </message>
+    <message>
+        <source>The desktop did not let the lock keep its own shortcuts, so while the canvas was up only the Esc hold kept it. The desktop&apos;s settings for this program can allow it.</source>
+        <translation>Робочий стіл не дозволив блокуванню втримати свої сполучення клавіш, тож поки полотно було відкрите, його тримало тільки утримання Esc. Це можна дозволити в налаштуваннях робочого столу для цієї програми.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

@@ -23,6 +23,7 @@
 #include "session/Storage.h"
 #include "session/TypedTextLog.h"
 #include "sound/ClickSounds.h"
+#include "sound/EspeakSpeaker.h"
 
 // Built for the Debian package (PICTYPE_SYSTEM_INSTALL): the program folder
 // is installed for all users.
@@ -61,6 +62,7 @@ int main(int argc, char** argv) {
 
     SdlSoundOutput sound;
     ClickSounds clicks(sound);
+    EspeakSpeaker speaker(sound, QLocale::system().uiLanguages());
     Settings settings;
     settings.load(
         isRegularFile(storage.settingsFile) ? storage.settingsFile : storage.shippedSettings,
@@ -89,7 +91,7 @@ int main(int argc, char** argv) {
     ThreadedPictureDecoder decoder;
     LauncherWindow launcher(
         translation.localFile(folder, QStringLiteral("pictype.txt")), storage.settingsFile,
-        settings, preferences, archive, listing.names, log, clicks,
+        settings, preferences, archive, listing.names, log, clicks, speaker,
         {messages, fileDialogs, clipboard, documents, clock, *inputGrab, decoder});
     // The program ends with the launcher.
     app.setQuitOnLastWindowClosed(false);

@@ -168,12 +168,15 @@ void CanvasWindow::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
             canvas_->newLine();
+            emit typed({TypedKey::Kind::Enter, {}});
             break;
         case Qt::Key_Backspace:
             canvas_->backspace();
+            emit typed({TypedKey::Kind::Backspace, {}});
             break;
         default:
             canvas_->typeText(event->text());
+            emit typed({TypedKey::Kind::Text, event->text()});
             break;
     }
     afterInput();
@@ -282,6 +285,7 @@ void CanvasWindow::focusOutEvent(QFocusEvent* event) {
 void CanvasWindow::inputMethodEvent(QInputMethodEvent* event) {
     // Composed characters (dead keys, input methods) arrive here only.
     canvas_->typeText(event->commitString());
+    emit typed({TypedKey::Kind::Text, event->commitString()});
     afterInput();
     event->accept();
 }

@@ -11,6 +11,7 @@
 #include "canvas/EscapeHold.h"
 #include "canvas/ScreenWindow.h"
 #include "pictures/PictureStepper.h"
+#include "sound/SpokenText.h"
 
 class BackgroundWindow;
 struct CanvasCommand;
@@ -82,6 +83,8 @@ class CanvasWindow : public ScreenWindow {
     // The canvas was locked, and the desktop or its user did not let it hold
     // the desktop's shortcuts: only the Esc hold kept it.
     void lockRefused();
+    // A key typed: characters, an Enter or a Backspace.
+    void typed(const TypedKey& key);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

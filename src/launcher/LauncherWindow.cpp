@@ -8,6 +8,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
 #include <algorithm>
 
@@ -34,6 +36,8 @@
 #include "platform/MessageBoxes.h"
 #include "platform/Trace.h"
 #include "session/TypedTextLog.h"
+#include "sound/Speaker.h"
+#include "sound/SpokenText.h"
 
 namespace {
 
@@ -56,7 +60,7 @@ Widget* named(const QString& name, Args&&... args) {
 LauncherWindow::LauncherWindow(QString helpFile, QString settingsFile, Settings settings,
                                Preferences preferences, LetterArchive archive,
                                const QStringList& letterSets, TypedTextLog& log,
-                               ClickSounds& clicks, LauncherServices services)
+                               ClickSounds& clicks, Speaker& speaker, LauncherServices services)
     : helpFile_(std::move(helpFile)),
       settingsFile_(std::move(settingsFile)),
       settings_(std::move(settings)),
@@ -64,6 +68,7 @@ LauncherWindow::LauncherWindow(QString helpFile, QString settingsFile, Settings 
       archive_(std::move(archive)),
       log_(log),
       clicks_(clicks),
+      speaker_(speaker),
       services_(services),
       pictureCache_(services.decoder) {
     buildControls();
@@ -84,6 +89,7 @@ void LauncherWindow::buildControls() {
     pictureButton_ = named<QPushButton>("picture", tr("Background Picture..."));
     keyClicksBox_ = named<QCheckBox>("keyClicks", tr("Tinks"));
     lockBox_ = named<QCheckBox>("lock", tr("&Lock"));
+    speakBox_ = named<QCheckBox>("speak", tr("&Speak"));
     moveButton_ = named<QPushButton>("moveToClipboard", tr("Move to Clipboard"));
     appendButton_ = named<QPushButton>("appendToClipboard", tr("Append to Clipboard"));
     auto* placement = named<QGroupBox>("placement");
@@ -98,12 +104,13 @@ void LauncherWindow::buildControls() {
     placementColumn->addWidget(centeredButton_);
     placementColumn->addWidget(tiledButton_);
     // The buttons on the left, as wide as the widest caption, with the check
-    // boxes in a row of their own (room for more) set apart from them.
-    auto* checkBoxes = new QHBoxLayout;
+    // boxes set apart from them: key clicks and Lock in a row, Speak under them.
+    auto* checkBoxes = new QGridLayout;
     checkBoxes->setContentsMargins(0, 6, 0, 6);
-    checkBoxes->addWidget(keyClicksBox_);
-    checkBoxes->addWidget(lockBox_);
-    checkBoxes->addStretch();
+    checkBoxes->addWidget(keyClicksBox_, 0, 0);
+    checkBoxes->addWidget(lockBox_, 0, 1);
+    checkBoxes->addWidget(speakBox_, 1, 0, 1, 2);
+    checkBoxes->setColumnStretch(2, 1);
     auto* buttons = new QVBoxLayout;
     buttons->setContentsMargins(0, 8, 0, 0);
     buttons->setSpacing(10);
@@ -146,7 +153,8 @@ void LauncherWindow::buildControls() {
 
     const QList<QWidget*> tabOrder = {startButton_,   centeredButton_, tiledButton_,
                                       pictureButton_, moveButton_,     appendButton_,
-                                      letterSetList_, keyClicksBox_,   lockBox_};
+                                      letterSetList_, keyClicksBox_,   lockBox_,
+                                      speakBox_};
     for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i) setTabOrder(tabOrder[i], tabOrder[i + 1]);
 
     picturePath_->installEventFilter(this);
@@ -173,6 +181,7 @@ void LauncherWindow::applySettings(const QStringList& letterSets) {
     keyClicksBox_->setTristate(settings_.tinks == Qt::PartiallyChecked);
     keyClicksBox_->setCheckState(settings_.tinks);
     lockBox_->setChecked(preferences_.lockCanvas);
+    speakBox_->setChecked(preferences_.speak);
     showKeyHelp();
     showPictureChoice();
     letterSetList_->addItems(letterSets);
@@ -299,6 +308,20 @@ void LauncherWindow::openCanvas() {
     opening_->window = std::make_unique<CanvasWindow>(
         std::move(canvas), log_, keyClicksBox_->checkState() != Qt::Unchecked ? &clicks_ : nullptr,
         services_.messages, services_.decoder, lock);
+    if (speakBox_->isChecked()) {
+        speaker_.prepare();
+        CanvasWindow* window = opening_->window.get();
+        connect(window, &CanvasWindow::typed, window,
+                [this, window, spoken = SpokenText()](const TypedKey& key) mutable {
+                    const std::optional<QList<SpokenPart>> parts = spoken.follow(key);
+                    // Said once the key's letter is painted (a zero timer
+                    // comes after the repaint the key asked for), so that
+                    // synthesis never competes with drawing it.
+                    if (parts)
+                        QTimer::singleShot(0, window,
+                                           [this, said = *parts] { speaker_.say(said); });
+                });
+    }
     if (!opening_->picture) opening_->window->prepare(launcher);
     traceMark("canvas made");
     finishOpening();
@@ -445,6 +468,7 @@ std::optional<QString> LauncherWindow::saveSettings() {
     settings_.centered = centeredButton_->isChecked();
     settings_.tinks = keyClicksBox_->checkState();
     preferences_.lockCanvas = lockBox_->isChecked();
+    preferences_.speak = speakBox_->isChecked();
     const QString preferencesFile = preferencesPath(settingsFile_);
     const bool settingsSaved = settings_.save(settingsFile_);
     const bool preferencesSaved = preferences_.save(preferencesFile);

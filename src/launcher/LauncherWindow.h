@@ -26,6 +26,7 @@ class DocumentOpener;
 class FileDialogs;
 class InputGrab;
 class MessageBoxes;
+class Speaker;
 class TypedTextLog;
 
 // The desktop services the launcher uses, and the decoder of the pictures
@@ -43,12 +44,12 @@ struct LauncherServices {
 // The launcher window: picks the letter set, the picture, centred or tiled
 // drawing and the key clicks ("Tinks"), opens the canvas with Start, hands
 // the typed text to the clipboard, and keeps or discards it when it closes.
-// Lock locks the canvas for small hands. The picture chosen is decoded
-// ahead as soon as it is chosen, so that Start shows it at once; Start waits
-// for a decode under way with the launcher disabled, reading the letter set
-// meanwhile. Its controls carry object names for tests: start, picture,
-// keyClicks, lock, moveToClipboard, appendToClipboard, centered, tiled,
-// letterSets, picturePath, keyHelp, help.
+// Lock locks the canvas for small hands; Speak says what is typed on it. The
+// picture chosen is decoded ahead as soon as it is chosen, so that Start shows
+// it at once; Start waits for a decode under way with the launcher disabled,
+// reading the letter set meanwhile. Its controls carry object names for
+// tests: start, picture, keyClicks, lock, speak, moveToClipboard,
+// appendToClipboard, centered, tiled, letterSets, picturePath, keyHelp, help.
 class LauncherWindow : public QWidget {
     Q_OBJECT
 
@@ -58,7 +59,8 @@ class LauncherWindow : public QWidget {
     // beside it.
     LauncherWindow(QString helpFile, QString settingsFile, Settings settings,
                    Preferences preferences, LetterArchive archive, const QStringList& letterSets,
-                   TypedTextLog& log, ClickSounds& clicks, LauncherServices services);
+                   TypedTextLog& log, ClickSounds& clicks, Speaker& speaker,
+                   LauncherServices services);
     ~LauncherWindow() override;
 
     const Settings& settings() const { return settings_; }
@@ -124,6 +126,7 @@ class LauncherWindow : public QWidget {
     LetterSet letters_;
     TypedTextLog& log_;
     ClickSounds& clicks_;
+    Speaker& speaker_;
     LauncherServices services_;
     QPointer<CanvasWindow> canvas_;
     // The picture chosen, decoded ahead for the next Start.
@@ -147,6 +150,7 @@ class LauncherWindow : public QWidget {
     QRadioButton* tiledButton_;
     QCheckBox* keyClicksBox_;
     QCheckBox* lockBox_;
+    QCheckBox* speakBox_;
     QListWidget* letterSetList_;
     QLabel* picturePath_;
     QLabel* keyHelp_;

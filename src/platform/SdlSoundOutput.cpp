@@ -3,6 +3,7 @@
 #include <SDL2/SDL.h>
 
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -57,9 +58,14 @@ class DecodedClick {
 SdlSoundOutput::SdlSoundOutput() = default;
 
 SdlSoundOutput::~SdlSoundOutput() {
-    if (state_ != State::Open) return;
+    if (!open_) return;
     SDL_CloseAudioDevice(device_);
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+bool SdlSoundOutput::open() {
+    std::call_once(opening_, [this] { open_ = openDevice(); });
+    return open_;
 }
 
 bool SdlSoundOutput::openDevice() {
@@ -72,29 +78,49 @@ bool SdlSoundOutput::openDevice() {
     wanted.format = AUDIO_S16SYS;
     wanted.channels = 1;
     wanted.samples = kDeviceBufferSamples;
-    device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &deviceSpec_,
-                                  SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_FORMAT_CHANGE |
-                                      SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
+    wanted.callback = &SdlSoundOutput::fill;
+    wanted.userdata = this;
+    // The mixer adds 16-bit mono samples; the device's own format is SDL's
+    // affair, its rate the mixer's.
+    device_ =
+        SDL_OpenAudioDevice(nullptr, 0, &wanted, &deviceSpec_, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
     if (device_ == 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
-    // The device runs from now on, playing silence while nothing is queued,
-    // so a click only has to be queued to be heard.
+    mixer_ = SoundMixer(deviceSpec_.freq);
+    // The device runs from now on, playing silence while there is nothing to
+    // play, so a sound only has to be handed to the mixer to be heard.
     SDL_PauseAudioDevice(device_, 0);
     return true;
 }
 
-void SdlSoundOutput::play(const QByteArray& waveImage) {
-    if (state_ == State::Untried) state_ = openDevice() ? State::Open : State::Unavailable;
-    if (state_ != State::Open) return;
+void SdlSoundOutput::fill(void* self, Uint8* stream, int length) {
+    static_cast<SdlSoundOutput*>(self)->mixer_.mix(
+        std::span(reinterpret_cast<int16_t*>(stream), static_cast<size_t>(length) / 2));
+}
 
+void SdlSoundOutput::play(const QByteArray& waveImage) {
+    if (!open()) return;
     const DecodedClick click(waveImage, deviceSpec_);
     if (click.length() == 0) return;
-    // A new click cuts off the one still playing. Holding the device keeps
-    // its thread from slipping a buffer of silence in before the new click.
+    const auto* first = reinterpret_cast<const int16_t*>(click.data());
+    std::vector<int16_t> samples(first, first + click.length() / 2);
     SDL_LockAudioDevice(device_);
-    SDL_ClearQueuedAudio(device_);
-    SDL_QueueAudio(device_, click.data(), click.length());
+    mixer_.startClick(std::move(samples));
+    SDL_UnlockAudioDevice(device_);
+}
+
+void SdlSoundOutput::speak(std::span<const int16_t> samples, int rate) {
+    if (!open()) return;
+    SDL_LockAudioDevice(device_);
+    mixer_.addSpeech(samples, rate);
+    SDL_UnlockAudioDevice(device_);
+}
+
+void SdlSoundOutput::stopSpeaking() {
+    if (!open()) return;
+    SDL_LockAudioDevice(device_);
+    mixer_.cutSpeech();
     SDL_UnlockAudioDevice(device_);
 }

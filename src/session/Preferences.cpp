@@ -1,8 +1,18 @@
 #include "session/Preferences.h"
 
 #include <QFileInfo>
+#include <array>
+#include <utility>
 
 #include "platform/Files.h"
+
+namespace {
+
+// Each choice by its name in the file.
+constexpr std::array kChoices = {std::pair{"lock", &Preferences::lockCanvas},
+                                 std::pair{"speak", &Preferences::speak}};
+
+}  // namespace
 
 void Preferences::parse(const QByteArray& data) {
     for (const QByteArray& line : data.split('\n')) {
@@ -10,12 +20,17 @@ void Preferences::parse(const QByteArray& data) {
         if (equals < 0) continue;
         const QByteArray name = line.left(equals).trimmed();
         const QByteArray value = line.mid(equals + 1).trimmed();
-        if (name == "lock" && (value == "true" || value == "false")) lockCanvas = value == "true";
+        if (value != "true" && value != "false") continue;
+        for (const auto& [choice, member] : kChoices)
+            if (name == choice) this->*member = value == "true";
     }
 }
 
 QByteArray Preferences::format() const {
-    return QByteArray("lock=") + (lockCanvas ? "true" : "false") + '\n';
+    QByteArray text;
+    for (const auto& [choice, member] : kChoices)
+        text += QByteArray(choice) + '=' + (this->*member ? "true" : "false") + '\n';
+    return text;
 }
 
 void Preferences::load(const QString& path) {

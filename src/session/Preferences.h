@@ -12,6 +12,8 @@ struct Preferences {
     // The canvas holds the keyboard and the pointer, and only Esc held down
     // leaves it.
     bool lockCanvas = false;
+    // Typed letters and words are said aloud.
+    bool speak = false;
 
     void parse(const QByteArray& data);
     QByteArray format() const;

@@ -12,6 +12,7 @@
 #include "platform/InputGrab.h"
 #include "platform/MessageBoxes.h"
 #include "platform/SoundOutput.h"
+#include "sound/Speaker.h"
 
 // Scripted stand-ins for the desktop services. None opens a real dialog.
 
@@ -51,7 +52,16 @@ struct FakeClipboard : Clipboard {
 
 struct FakeSound : SoundOutput {
     void play(const QByteArray& waveImage) override { played << waveImage; }
+    void speak(std::span<const int16_t>, int) override {}
+    void stopSpeaking() override {}
     QList<QByteArray> played;
+};
+
+struct FakeSpeaker : Speaker {
+    void prepare() override { ++prepared; }
+    void say(const QList<SpokenPart>& parts) override { said << parts; }
+    int prepared = 0;
+    QList<QList<SpokenPart>> said;
 };
 
 struct FakeDocuments : DocumentOpener {

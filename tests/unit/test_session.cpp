@@ -2,6 +2,7 @@
 #include <sys/resource.h>
 
 #include <QTemporaryDir>
+#include <tuple>
 
 #include "platform/Files.h"
 #include "session/Preferences.h"
@@ -45,13 +46,15 @@ TEST(Settings, ReadKeepsWhatCameBeforeAFaultAndWritesOneLine) {
     EXPECT_TRUE((Settings{pathFromNative("/nowhere/\xe9.jpg"), ""}.format().startsWith("\"\",")));
 }
 
-TEST(Preferences, OnlyAClearLockTurnsItOn) {
-    for (const auto& [file, lock] : {std::pair(" lock = true \r\n# a note\n", true),
-                                     std::pair("lock=true\nlock=false\n", false),  // the last wins
-                                     std::pair("lock=yes\nlocked=true\n", false)}) {
+TEST(Preferences, OnlyAClearTrueTurnsAChoiceOn) {
+    for (const auto& [file, lock, speak] :
+         {std::tuple(" lock = true \r\n# a note\n", true, false),
+          std::tuple("lock=true\nlock=false\nspeak=true", false, true),  // the last wins
+          std::tuple("lock=yes\nlocked=true\nspeak=1\nspeaking=true\n", false, false)}) {
         Preferences preferences;
         preferences.parse(file);
-        EXPECT_EQ(preferences.lockCanvas, lock) << file;
+        EXPECT_EQ(std::pair(preferences.lockCanvas, preferences.speak), std::pair(lock, speak))
+            << file;
     }
 }
 

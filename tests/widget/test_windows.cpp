@@ -62,6 +62,7 @@ class WindowTest : public ::testing::Test {
         launcher = std::make_unique<LauncherWindow>(
             folder.filePath("pictype.txt"), settingsPath(folder.path()), settings, preferences,
             LetterArchive(folder.filePath("letters.zip")), sets, typed ? *typed : log, clicks,
+            speaker,
             LauncherServices{messages, dialogs, clipboard, documents, clock, grab, decoder});
         QObject::connect(launcher.get(), &LauncherWindow::closed,
                          [this](int status) { exitStatus = status; });
@@ -111,6 +112,7 @@ class WindowTest : public ::testing::Test {
     FakeDocuments documents;
     FakeSound sound;
     ClickSounds clicks{sound};
+    FakeSpeaker speaker;
     FakeClock clock;
     FakeInputGrab grab;
     FakePictureDecoder decoder;
@@ -240,6 +242,31 @@ TEST_F(WindowTest, WithoutAPictureTheCanvasOpensAndTheTypedTextGoesToTheClipboar
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
+TEST_F(WindowTest, WithSpeakTickedWhatIsTypedOnTheCanvasIsSaid) {
+    for (const bool speak : {false, true}) {
+        speaker = FakeSpeaker();
+        openLauncher({picture, "One.txt"}, {"One.txt"}, nullptr, Preferences{false, speak});
+        click("start");
+        decoder.finishAll();
+        CanvasWindow* canvas = startedCanvas();
+        ASSERT_NE(canvas, nullptr);
+        for (const auto& [key, text] :
+             {std::pair(Qt::Key_O, "o"), std::pair(Qt::Key_Shift, ""), std::pair(Qt::Key_F3, ""),
+              std::pair(Qt::Key_Space, " "), std::pair(Qt::Key_Backspace, "\b")})
+            send(canvas, key, {}, text);
+        QInputMethodEvent composed;
+        composed.setCommitString("x");
+        QApplication::sendEvent(canvas, &composed);
+        send(canvas, Qt::Key_Return, {}, "\r");
+        QApplication::processEvents();  // said once the letters are painted
+        // The letter, the word the space ended, the Backspace's silence, the
+        // input method's letter, the word Enter ended; F3 says nothing.
+        EXPECT_EQ(speaker.said.size(), speak ? 5 : 0);
+        EXPECT_EQ(speaker.prepared, speak ? 1 : 0);
+        send(canvas, Qt::Key_Escape, {}, "\x1b");
+    }
+}
+
 TEST_F(WindowTest, StartShowsThePictureChosenLastOnceItIsDecodedAndTheLauncherWaitsMeanwhile) {
     QImage red(2000, 1500, QImage::Format_RGB32);
     red.fill(qRgb(200, 0, 0));
@@ -360,13 +387,14 @@ TEST_F(WindowTest, PicturesComeFromTheDialogOrADrop) {
 TEST_F(WindowTest, TheLauncherShowsTheRememberedChoicesAndWritesThemBack) {
     const Settings remembered{"/p/x.gif", "Two.txt", false, Qt::PartiallyChecked};
     const QString preferencesFile = folder.filePath("pictype-viewer.conf");
-    openLauncher(remembered, {"Two.txt", "One.txt", "Two.txt"}, nullptr, Preferences{true});
+    openLauncher(remembered, {"Two.txt", "One.txt", "Two.txt"}, nullptr, Preferences{true, true});
     EXPECT_TRUE(control<QRadioButton>("tiled")->isChecked());
     EXPECT_EQ(control<QCheckBox>("keyClicks")->checkState(), Qt::PartiallyChecked);
     EXPECT_EQ(control<QLabel>("picturePath")->text(), "/p/x.gif");
     EXPECT_EQ(control<QListWidget>("letterSets")->currentRow(), 2);
     EXPECT_FALSE(control<QPushButton>("moveToClipboard")->isEnabled());
     EXPECT_TRUE(control<QCheckBox>("lock")->isChecked());
+    EXPECT_TRUE(control<QCheckBox>("speak")->isChecked());
     const QLabel* help = control<QLabel>("keyHelp");
     const QString commandHelp =
         "\nF6 - Clears text\nF5 - Cycle pictures\nF4 - Cycle in opposite direction\n"
@@ -375,11 +403,12 @@ TEST_F(WindowTest, TheLauncherShowsTheRememberedChoicesAndWritesThemBack) {
     click("centered");
     click("keyClicks");
     click("lock");
+    click("speak");
     EXPECT_EQ(help->text(), "Esc - Unload picture and return here" + commandHelp);
     EXPECT_TRUE(launcher->close());
     EXPECT_EQ(exitStatus, 0);
     EXPECT_EQ(readFile(settingsPath(folder.path())), "\"/p/x.gif\",\"Two.txt\",#TRUE#,1\r\n");
-    EXPECT_EQ(readFile(preferencesFile), "lock=false\n");
+    EXPECT_EQ(readFile(preferencesFile), "lock=false\nspeak=false\n");
     // A folder where either file goes: told at the close, which ends with status 1.
     for (const QString& blocked : {preferencesFile, settingsPath(folder.path())}) {
         QFile::remove(blocked);
