@@ -38,7 +38,7 @@ type_text 'Bye'
 press Escape
 work='Hi there \r\nBye\r\n'
 expect_bytes "$(text_file)" "$work"
-click_in "$LAUNCHER" 72 156  # An Zwischenablage anhängen
+click_in "$LAUNCHER" 72 186  # An Zwischenablage anhängen
 clipboard_holds() { [[ $(xclip -o -selection clipboard 2>/dev/null) == "$1" ]]; }
 wait_for "the text on the clipboard" clipboard_holds $'abc Hi there \r\nBye'
 open_canvas

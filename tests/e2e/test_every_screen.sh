@@ -56,7 +56,7 @@ press Escape
 wait_canvas_gone
 
 [[ $DESKTOP == x11 ]] && xdotool windowactivate --sync "$LAUNCHER"  # through the window manager
-press alt+l Tab  # Lock ticked, and Start has the keyboard again
+press alt+l Tab Tab  # Lock ticked; past Speak, Start has the keyboard again
 sleep 0.3
 start_canvas
 wait_screen region 1224 200 400 200 0 0  # the picture shown last, typed on the right
