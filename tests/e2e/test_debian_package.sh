@@ -66,7 +66,7 @@ user_command "$root/usr/bin/pictype-letters" pack "$own/letters.zip" Mine.txt E2
 as_user "$root/usr/bin/pictype-viewer" "$WORK/pictures/plain.bmp" >>"$WORK/program.log" 2>&1 &
 PROGRAM_PID=$!
 wait_launcher
-click_in "$LAUNCHER" 200 95 && press End  # the last set in the list
+click_in "$LAUNCHER" 220 140 && press End  # the last set in the list
 open_canvas
 type_text 'installed'
 wait_screen glyphs 'installed' 0 0
