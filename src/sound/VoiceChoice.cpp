@@ -3,17 +3,18 @@
 #include <QChar>
 #include <QLocale>
 #include <array>
-#include <initializer_list>
 #include <utility>
 
 namespace {
 
 // A script, the language whose voice reads it, and the scripts of the
-// desktop languages that read it themselves.
+// desktop languages that read it themselves. An array, not an
+// initializer_list: the list's elements would not outlive the table's
+// initialization.
 struct ScriptVoice {
     QChar::Script script;
     const char* language;
-    std::initializer_list<QLocale::Script> readBy;
+    std::array<QLocale::Script, 4> readBy;  // AnyScript fills the rest
 };
 
 const std::array kScriptVoices = {
@@ -76,7 +77,7 @@ QString VoiceChoice::scriptLanguage(char32_t character) const {
     for (const ScriptVoice& row : kScriptVoices) {
         if (row.script != script) continue;
         for (const QLocale::Script reader : row.readBy)
-            if (reader == desktopScript_) return desktop_;
+            if (reader != QLocale::AnyScript && reader == desktopScript_) return desktop_;
         const QString language = QString::fromLatin1(row.language);
         return voices_.contains(language) ? language : QString();
     }
