@@ -61,6 +61,7 @@ TEST(Background, ArrowsPanWithinThePicture) {
         QSize picture;
         std::optional<QPoint> to;
     } rows[] = {
+        {PanDirection::Down, 5, {0, 3}, large, QPoint(0, 8)},
         {PanDirection::Down, 5, {0, 730}, large, QPoint(0, 732)},
         {PanDirection::Down, 5, {0, 732}, large, QPoint(0, 732)},  // at the edge: still clears
         {PanDirection::Up, 5, {0, 3}, large, QPoint(0, 0)},
@@ -324,6 +325,8 @@ TEST_F(CanvasTest, KeysAfterAStepTakeEffectInTheirOrderOnThePictureItLeadsTo) {
         EXPECT_EQ(canvas.pen(), row.pen) << row.keys;
         EXPECT_EQ(typed.text(), row.logged) << row.keys;
         EXPECT_EQ(canvas.pictureOffset(), QPoint(16, 0) + row.moved) << row.keys;
+        // A move among the keys that waited has wiped the letters before it.
+        EXPECT_EQ(canvas.image().pixel(0, 0) == qRgb(0, 0, 1), row.pen != QPoint(0, 0)) << row.keys;
         // Nothing of the picture before shows around a smaller one.
         const bool stepped = std::string_view(row.keys).find('S') != std::string_view::npos;
         EXPECT_EQ(canvas.image().pixel(127, 63), stepped ? Canvas::kWindowColor : kGrey)
