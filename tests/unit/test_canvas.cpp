@@ -147,6 +147,11 @@ TEST(CanvasCommands, AKeyFindsItsCommandByTheModifiersThatTellCommandsApart) {
         EXPECT_EQ(command->direction, row.direction) << row.key;
         EXPECT_EQ(command->step, row.step) << row.key;
     }
+    // Every arrow moves the picture as far as the key help says.
+    for (const Qt::Key arrow : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right}) {
+        EXPECT_EQ(findCanvasCommand(arrow, {})->step, 5) << arrow;
+        EXPECT_EQ(findCanvasCommand(arrow, Qt::ShiftModifier)->step, 50) << arrow;
+    }
 }
 
 TEST(Screens, TheScreenHoldingMostOfTheLauncherTakesTheTyping) {
