@@ -190,9 +190,12 @@ void CanvasWindow::run(const CanvasCommand& command, const QKeyEvent& press) {
             else
                 close();
             return;
-        case CanvasCommand::Action::ShowTime:
-            canvas_->showTime(timeOfDayText(QTime::currentTime(), QLocale::system()));
+        case CanvasCommand::Action::ShowTime: {
+            const QTime now = QTime::currentTime();
+            canvas_->showTime(timeOfDayText(now, QLocale::system()));
+            emit timeShown(now);
             break;
+        }
         case CanvasCommand::Action::PreviousPicture:
             stepPicture(PictureFolder::Step::Previous);
             break;

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QScreen>
+#include <QTime>
 #include <QTimer>
 #include <memory>
 #include <optional>
@@ -85,6 +86,8 @@ class CanvasWindow : public ScreenWindow {
     void lockRefused();
     // A key typed: characters, an Enter or a Backspace.
     void typed(const TypedKey& key);
+    // F3 printed the time of day.
+    void timeShown(const QTime& time);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -311,16 +311,22 @@ void LauncherWindow::openCanvas() {
     if (speakBox_->isChecked()) {
         speaker_.prepare();
         CanvasWindow* window = opening_->window.get();
+        // Said once the key's letter is painted (a zero timer comes after
+        // the repaint the key asked for), so that synthesis never competes
+        // with drawing it.
+        const auto sayAfterPaint = [this, window](const QList<SpokenPart>& parts) {
+            QTimer::singleShot(0, window, [this, parts] { speaker_.say(parts); });
+        };
         connect(window, &CanvasWindow::typed, window,
-                [this, window, spoken = SpokenText()](const TypedKey& key) mutable {
-                    const std::optional<QList<SpokenPart>> parts = spoken.follow(key);
-                    // Said once the key's letter is painted (a zero timer
-                    // comes after the repaint the key asked for), so that
-                    // synthesis never competes with drawing it.
-                    if (parts)
-                        QTimer::singleShot(0, window,
-                                           [this, said = *parts] { speaker_.say(said); });
+                [sayAfterPaint, spoken = SpokenText()](const TypedKey& key) mutable {
+                    if (const std::optional<QList<SpokenPart>> parts = spoken.follow(key))
+                        sayAfterPaint(*parts);
                 });
+        // The time F3 prints is said to the minute, as people say it.
+        connect(window, &CanvasWindow::timeShown, window, [sayAfterPaint](const QTime& time) {
+            sayAfterPaint(
+                {{SpokenPart::As::Word, QLocale::system().toString(time, QLocale::ShortFormat)}});
+        });
     }
     if (!opening_->picture) opening_->window->prepare(launcher);
     traceMark("canvas made");

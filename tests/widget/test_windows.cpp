@@ -259,10 +259,15 @@ TEST_F(WindowTest, WithSpeakTickedWhatIsTypedOnTheCanvasIsSaid) {
         QApplication::sendEvent(canvas, &composed);
         send(canvas, Qt::Key_Return, {}, "\r");
         QApplication::processEvents();  // said once the letters are painted
-        // The letter, the word the space ended, the Backspace's silence, the
-        // input method's letter, the word Enter ended; F3 says nothing.
-        EXPECT_EQ(speaker.said.size(), speak ? 5 : 0);
+        // The letter, the time F3 printed, the word the space ended, the
+        // Backspace's silence, the input method's letter, the word Enter ended.
+        EXPECT_EQ(speaker.said.size(), speak ? 6 : 0);
         EXPECT_EQ(speaker.prepared, speak ? 1 : 0);
+        if (speak) {
+            const QString time = speaker.said.value(1).value(0).text;
+            const QString format = QLocale::system().timeFormat(QLocale::ShortFormat);
+            EXPECT_TRUE(QTime::fromString(time, format).isValid()) << time.toStdString();
+        }
         send(canvas, Qt::Key_Escape, {}, "\x1b");
     }
 }
