@@ -400,6 +400,7 @@ TEST_F(WindowTest, TheLauncherShowsTheRememberedChoicesAndWritesThemBack) {
     EXPECT_FALSE(control<QPushButton>("moveToClipboard")->isEnabled());
     EXPECT_TRUE(control<QCheckBox>("lock")->isChecked());
     EXPECT_TRUE(control<QCheckBox>("speak")->isChecked());
+    EXPECT_FALSE(launcher->windowIcon().isNull());  // in the task bar and the window switcher
     const QLabel* help = control<QLabel>("keyHelp");
     const QString commandHelp =
         "\nF6 - Clears text\nF5 - Cycle pictures\nF4 - Cycle in opposite direction\n"
