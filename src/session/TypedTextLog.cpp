@@ -43,7 +43,8 @@ QString TypedTextLog::freeFileName(const QString& folder, Clock& clock) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         candidate =
             joinPath(folder, QLatin1Char('~') + QString::number(clock.uptimeMilliseconds()));
-        if (!isRegularFile(candidate)) break;
+        // Free only where nothing is: a folder of that name would refuse every write.
+        if (!QFileInfo::exists(candidate)) break;
         clock.sleep(2);
     }
     return candidate;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <tuple>
 
@@ -142,7 +143,7 @@ TEST(TypedTextLog, SavedNeverOverAnotherFileAndNamedAfterTheUptime) {
     EXPECT_FALSE(QFile::exists(log.path()));
 
     writeFile(folder.filePath("~-5"), "");
-    writeFile(folder.filePath("~7"), "");
+    QDir(folder.path()).mkdir("~7");  // a folder takes the name as a file does
     FakeClock clock;
     clock.script = {-5, 7, 7};  // then 1000 and 2 ms more for each wait
     EXPECT_EQ(TypedTextLog::freeFileName(folder.path() + "/", clock), folder.filePath("~1006"));
