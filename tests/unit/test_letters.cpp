@@ -113,17 +113,19 @@ TEST(LetterArchive, ListsAndReadsItsMembersOnlyBelowTheFolderAndNeverThroughALin
     QTemporaryDir folder;
     qputenv("TEMP", QFile::encodeName(folder.filePath("temp")));
     for (const char* sub : {"temp", "out", "elsewhere"}) QDir(folder.path()).mkdir(sub);
-    const QByteArray huge(LetterArchive::kMaxMemberBytes + 1, 'a');  // a small zip member
+    const QByteArray full(LetterArchive::kMaxMemberBytes, 'a');  // a small zip member
     writeZip(folder.filePath("letters.zip"), {{"B.txt", "bee"},
                                               {"sub/A.txt", "ay"},
                                               {"../up.txt", "x"},
                                               {"/abs.txt", "x"},
                                               {"sub/../../x", "x"},
-                                              {"Huge.txt", huge}});
+                                              {"Full.txt", full},
+                                              {"Huge.txt", full + 'a'}});
     const LetterArchive archive(folder.filePath("letters.zip"));
     // Only names that can be read are offered.
-    EXPECT_EQ(archive.list().names, QStringList({"B.txt", "sub/A.txt", "Huge.txt"}));
+    EXPECT_EQ(archive.list().names, QStringList({"B.txt", "sub/A.txt", "Full.txt", "Huge.txt"}));
     EXPECT_EQ(archive.read("sub/A.txt"), QByteArray("ay"));
+    EXPECT_TRUE(archive.read("Full.txt") == full);  // as large as a member may be
     for (const char* unreadable :
          {"missing.txt", "../up.txt", "/abs.txt", "sub//A.txt", "sub\\A.txt", "Huge.txt"})
         EXPECT_EQ(archive.read(unreadable), std::nullopt) << unreadable;
