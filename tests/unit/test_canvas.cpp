@@ -104,6 +104,7 @@ TEST(Background, CentredOrTiledIntoTheBuffer) {
         {{3, 2}, Placement::Tiled, QPoint(5, 5), {9, 7}, {0, 1}},
         {{0, 0}, Placement::Tiled, QPoint(0, 0), {0, 0}, {-1, -1}},
         {{4, 2}, Placement::Centered, std::nullopt, {2, 3}, {-1, -1}},  // beside a smaller one
+        {{4, 12}, Placement::Centered, std::nullopt, {0, 0}, {-1, -1}},  // or a narrower one
         {{20, 12}, Placement::Centered, std::nullopt, {0, 0}, {5, 2}},  // a larger one's middle
         {{0, 0}, Placement::Tiled, std::nullopt, {9, 7}, {-1, -1}},
     };
@@ -337,6 +338,14 @@ TEST_F(CanvasTest, KeysAfterAStepTakeEffectInTheirOrderOnThePictureItLeadsTo) {
         EXPECT_EQ(canvas.image().pixel(127, 63), stepped ? Canvas::kWindowColor : kGrey)
             << row.keys;
     }
+}
+
+// Between the write timer's ticks, a fast typist loses no more than a few hundred keys.
+TEST_F(CanvasTest, KeysTypedFasterThanTheWriteTimerAreWrittenEveryFewHundred) {
+    Canvas& canvas = open(QSize(64, 64), plain(QSize(64, 64), kGrey));
+    const QString keys(TypedTextLog::kKeysPerWrite + 1, u'b');
+    canvas.typeText(keys);
+    EXPECT_EQ(readFile(log.path()), keys.toUtf8() + "\r\n");
 }
 
 TEST_F(CanvasTest, AFailedWriteIsToldOnceUntilOneSucceedsAgain) {
