@@ -23,10 +23,20 @@
 #include "session/TypedTextLog.h"
 #include "sound/ClickSounds.h"
 
+namespace {
+
+// What each window of the canvas is made with: a locked canvas's windows as
+// its hold asks.
+Qt::WindowFlags windowFlagsFor(const std::optional<CanvasLock>& lock) {
+    return lock ? lock->grab.windowFlags() : Qt::WindowFlags();
+}
+
+}  // namespace
+
 CanvasWindow::CanvasWindow(std::unique_ptr<Canvas> canvas, TypedTextLog& log, ClickSounds* clicks,
                            MessageBoxes& messages, PictureDecoder& decoder,
                            std::optional<CanvasLock> lock)
-    : ScreenWindow(nullptr, lock ? lock->grab.windowFlags() : Qt::WindowFlags()),
+    : ScreenWindow(nullptr, windowFlagsFor(lock)),
       canvas_(std::move(canvas)),
       log_(log),
       clicks_(clicks),
@@ -96,8 +106,7 @@ void CanvasWindow::coverScreens() {
     backgrounds_.clear();
     for (QScreen* screen : screens) {
         if (screen == typing) continue;
-        auto* window =
-            new BackgroundWindow(this, lock_ ? lock_->grab.windowFlags() : Qt::WindowFlags());
+        auto* window = new BackgroundWindow(this, windowFlagsFor(lock_));
         connect(window, &BackgroundWindow::clicked, this, &CanvasWindow::clearText);
         window->showPicture(*screen, canvas_->picture(), canvas_->placement());
         backgrounds_.push_back(window);
