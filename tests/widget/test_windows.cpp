@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBackingStore>
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
@@ -72,11 +73,11 @@ class WindowTest : public ::testing::Test {
     Widget* control(const char* name) const {
         return launcher->findChild<Widget*>(name);
     }
-    // A click on a launcher control: a button's, or a left-button release on a label.
-    void click(const char* name) {
-        if (auto* button = control<QAbstractButton>(name)) return button->click();
-        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2),
-                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    // A click on a launcher control: a button's, or a button's release on a label.
+    void click(const char* name, Qt::MouseButton button = Qt::LeftButton) {
+        if (auto* pushed = control<QAbstractButton>(name)) return pushed->click();
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), button,
+                            Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(control<QLabel>(name), &release);
     }
     // Dragged over the launcher, then dropped: a drop comes only where the drag was taken.
@@ -86,13 +87,22 @@ class WindowTest : public ::testing::Test {
         QApplication::sendEvent(launcher.get(), &enter);
         QApplication::sendEvent(launcher.get(), &drop);
     }
-    // The canvas Start opened; none when it is not open.
-    static CanvasWindow* startedCanvas() {
+    // The canvas Start opened, or made and not shown yet; none when there is none.
+    static CanvasWindow* startedCanvas(bool shown = true) {
         for (QWidget* widget : QApplication::topLevelWidgets()) {
             auto* canvas = qobject_cast<CanvasWindow*>(widget);
-            if (canvas && canvas->isVisible()) return canvas;
+            if (canvas && canvas->isVisible() == shown) return canvas;
         }
         return nullptr;
+    }
+    // A canvas window of its own over the picture a.bmp.
+    std::unique_ptr<CanvasWindow> openCanvas(TypedTextLog& typed, ClickSounds* sounds = nullptr) {
+        auto window = std::make_unique<CanvasWindow>(
+            std::make_unique<Canvas>(QSize(1024, 768), letters, typed, PictureFolder(picture),
+                                     Placement::Centered),
+            typed, sounds, messages, decoder, std::nullopt);
+        window->showPicture(loadPicture(picture).image, QRect());
+        return window;
     }
     // Types a letter on the canvas Start opened, then leaves it with Esc.
     void typeOnCanvas(QChar letter) {
@@ -142,10 +152,8 @@ TEST_F(WindowTest, CanvasKeysTakeEffectInTheOrderTheyCameAndEveryReleaseClicks) 
     const QPoint middle((2000 - 1024) / 2, (1500 - 768) / 2);
     for (const auto& row : rows) {
         TypedTextLog typed(folder.filePath("~9"));
-        CanvasWindow window(std::make_unique<Canvas>(QSize(1024, 768), letters, typed,
-                                                     PictureFolder(picture), Placement::Centered),
-                            typed, &clicks, messages, decoder, std::nullopt);
-        window.showPicture(loadPicture(picture).image, QRect());
+        const std::unique_ptr<CanvasWindow> opened = openCanvas(typed, &clicks);
+        CanvasWindow& window = *opened;
         QStringList shown;
         QObject::connect(&window, &CanvasWindow::pictureChanged,
                          [&shown](const QString& path) { shown << QFileInfo(path).fileName(); });
@@ -286,12 +294,17 @@ TEST_F(WindowTest, StartShowsThePictureChosenLastOnceItIsDecodedAndTheLauncherWa
     click("start");
     EXPECT_FALSE(launcher->isEnabled());
     EXPECT_EQ(startedCanvas(), nullptr);
+    // Made meanwhile, unseen, its memory for painting as large as the window.
+    const CanvasWindow* made = startedCanvas(false);
+    ASSERT_TRUE(made != nullptr && made->backingStore() != nullptr);
+    EXPECT_EQ(made->backingStore()->size(), made->size());
     decoder.finishAll();
     // a.bmp, under way before, is dropped unseen; b.bmp is never decoded.
     EXPECT_EQ(decoder.begun.mid(0, 2), QStringList({picture, folder.filePath("c.bmp")}));
     ASSERT_NE(startedCanvas(), nullptr);
     EXPECT_EQ(startedCanvas()->canvas().image().pixel(0, 0), qRgb(200, 0, 0));
     typeOnCanvas(u'x');
+    click("picturePath", Qt::RightButton);                     // the left button shows the path
     EXPECT_EQ(control<QLabel>("picturePath")->toolTip(), "");  // cleared at Start
     click("picturePath");
     EXPECT_EQ(control<QLabel>("picturePath")->toolTip(), folder.filePath("c.bmp"));
@@ -433,11 +446,8 @@ TEST_F(WindowTest, TheLauncherShowsTheRememberedChoicesAndWritesThemBack) {
 // Wayland the compositor decides which window has the keyboard) are typed
 // on the typing screen all the same.
 TEST_F(WindowTest, KeysGivenToTheOtherScreenAreTypedOnTheTypingOne) {
-    CanvasWindow window(std::make_unique<Canvas>(QSize(1024, 768), letters, log,
-                                                 PictureFolder(picture), Placement::Centered),
-                        log, nullptr, messages, decoder, std::nullopt);
-    window.showPicture(loadPicture(picture).image, QRect());
-    const QList<BackgroundWindow*> others = window.findChildren<BackgroundWindow*>();
+    const std::unique_ptr<CanvasWindow> window = openCanvas(log);
+    const QList<BackgroundWindow*> others = window->findChildren<BackgroundWindow*>();
     ASSERT_EQ(others.size(), 1);  // the test's two screens
     send(others.first(), Qt::Key_A, {}, "a");
     send(others.first(), Qt::Key_Return, {}, "\r");
@@ -445,7 +455,15 @@ TEST_F(WindowTest, KeysGivenToTheOtherScreenAreTypedOnTheTypingOne) {
     composed.setCommitString(QString::fromUtf16(u"\u00e9"));
     QApplication::sendEvent(others.first(), &composed);
     EXPECT_EQ(log.text(), QString::fromUtf16(u"a \r\n\u00e9"));
-    EXPECT_EQ(window.canvas().pen(), QPoint(32, 32));
+    EXPECT_EQ(window->canvas().pen(), QPoint(32, 32));
+}
+
+TEST_F(WindowTest, AWriteThatFailsIsToldAtTheKeyThatMadeItDueAndOnce) {
+    TypedTextLog typed(folder.filePath("gone/~9"));
+    const std::unique_ptr<CanvasWindow> window = openCanvas(typed);
+    for (int key = 0; key < 2 * TypedTextLog::kKeysPerWrite; ++key)
+        send(window.get(), Qt::Key_B, {}, "b");
+    EXPECT_EQ(messages.shown.size(), 1);
 }
 
 // The grown-up at the launcher learns what the lock cannot hold on this
@@ -464,10 +482,9 @@ TEST_F(WindowTest, TheLauncherTellsWhatTheLockCannotHold) {
         bool refuses;
         QStringList toldAtTick, toldAtClose;
     };
-    for (const Row& row : {Row{Reach::None, false, {nothingHeld}, {}},
-                           Row{Reach::Whole, false, {}, {}},
-                           Row{Reach::IfAllowed, false, {}, {}},
-                           Row{Reach::IfAllowed, true, {}, {refused}}}) {
+    for (const Row& row :
+         {Row{Reach::None, false, {nothingHeld}, {}}, Row{Reach::Whole, false, {}, {}},
+          Row{Reach::IfAllowed, false, {}, {}}, Row{Reach::IfAllowed, true, {}, {refused}}}) {
         grab.reaches = row.reach;
         grab.refuses = row.refuses;
         messages.shown.clear();
