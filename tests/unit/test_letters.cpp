@@ -75,7 +75,8 @@ TEST(LetterSet, DamagedFilesLoadWhatComesBeforeTheFault) {
         {letterSetText([](int p) { return p == 3 ? 1025 : 1; }), 3, 0, true, 1024},
         {whole.left(whole.indexOf("\"char 10\"") + 10), 10, 0, true, 1},  // cut after a label
         {whole.left(whole.indexOf("\"char 20\"") - 9), 19, 0, true, 5},   // cut among pixels
-        {"\"a\",32768", 0, 0, true, 1},  // past what a count may be
+        {"\"a\",32768", 0, 0, true, 1},                 // past what a count may be
+        {"\"a\",18446744073709551616", 0, 0, true, 1},  // 2^64, which must not wrap to 0
         {QByteArray("\"a, quoted\",0\r\n").repeated(95), 95, 0, false, 0},
         {"\"a\",1.5", 0, 0, true, 1},
     };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -45,6 +46,32 @@ TEST(Settings, ReadKeepsWhatCameBeforeAFaultAndWritesOneLine) {
     }
     // A link of the program's own whose file is gone is never written.
     EXPECT_TRUE((Settings{pathFromNative("/nowhere/\xe9.jpg"), ""}.format().startsWith("\"\",")));
+}
+
+TEST(Files, WritesKeepAFilesPermissionsAndSayWhyTheyFailedAndNamesMatchInAnyCase) {
+    QTemporaryDir folder;
+    const QString own = folder.filePath("own"), fresh = folder.filePath("fresh");
+    writeFile(own, "old");
+    QFile::setPermissions(own, QFile::ReadOwner | QFile::WriteOwner);
+    const mode_t mask = ::umask(022);
+    EXPECT_TRUE(writeFileWhole(own, "new") && writeFileWhole(fresh, "new"));
+    ::umask(mask);
+    const auto mode = [](const QString& path) {
+        struct stat info {};
+        ::stat(QFile::encodeName(path).constData(), &info);
+        return info.st_mode & 07777;
+    };
+    EXPECT_EQ(std::pair(mode(own), mode(fresh)), std::pair(0600u, 0644u));
+    QDir(folder.path()).mkdir("letters.zip");  // a folder is no file of the name
+    writeFile(folder.filePath("Letters.ZIP"), "");
+    EXPECT_EQ(findFileAnyCase(folder.path(), "letters.zip"), folder.filePath("Letters.ZIP"));
+    EXPECT_EQ(findFileAnyCase(folder.path(), "none"), "");
+    for (const QString& blocked : {folder.filePath("gone/x"), folder.filePath("letters.zip")}) {
+        QString reason;
+        EXPECT_FALSE(writeFileWhole(blocked, "new", &reason));
+        EXPECT_FALSE(reason.isEmpty()) << blocked.toStdString();
+    }
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 3);  // nothing half written
 }
 
 TEST(Preferences, OnlyAClearTrueTurnsAChoiceOn) {
@@ -119,6 +146,8 @@ TEST(TypedTextLog, WritesKeepTheFileExactlyTheTextTypedAndAFailedOneKeepsEveryth
     setrlimit(RLIMIT_FSIZE, &limit);
     EXPECT_EQ(reason, "the disk is full");
     EXPECT_EQ(readFile(log.path()), "ab\r\n");  // as it was
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
+              QStringList("~1"));  // nothing half written
     EXPECT_TRUE(log.writeDue());
     ASSERT_TRUE(log.write());  // the first write of an opening joins it with a space
     EXPECT_FALSE(log.writeDue());
