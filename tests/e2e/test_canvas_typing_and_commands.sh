@@ -3,12 +3,13 @@
 # larger than the screen, shown from its middle, with the cursor mark; other
 # languages' letters through other layouts' keys and a dead key, one the set
 # lacks as its "?"; the typed text in the file as UTF-8; letters at two
-# device pixels to a logical one.
+# device pixels to a logical one. The steps the latency probe times are
+# marked in its trace, in their order.
 source "$(dirname "$0")/lib.sh"
 setup
 use_test_letters
 make_picture 1100 800 "$WORK/pictures/big.bmp"
-start_program "$WORK/pictures/big.bmp"
+PICTYPE_TRACE=$WORK/trace start_program "$WORK/pictures/big.bmp"
 wait_launcher
 click_start
 wait_screen region 0 0 1024 768 38 16  # larger than the screen: its middle
@@ -16,6 +17,8 @@ type_text 'Ab7.,?'
 press BackSpace
 type_text 'Zq'
 wait_screen glyphs 'Ab7.,Zq' 0 0
+steps=$(cut -d' ' -f2- "$WORK/trace" | awk '!seen[$0]++' | paste -sd,)
+expect "${steps/decode begins,decode ends,/}" "start,letters read,canvas made,picture at hand,picture composed,window shown,painted" "the trace"
 check region 224 0 32 31 262 16
 check colour 232 31 1 1 241 208 119  # the cursor mark: the picture's inverse
 # Other layouts' letters on keys of their own: keys xdotool remaps for a
