@@ -25,12 +25,8 @@ class DecodedClick {
         SDL_AudioCVT cvt{};
         const int needed = SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq,
                                              device.format, device.channels, device.freq);
-        if (needed == 0) {
-            data_ = samples;
-            length_ = length;
-            return;
-        }
-        if (needed > 0) {
+        // Also when nothing needs converting: SDL_ConvertAudio() then keeps the copy as it is.
+        if (needed >= 0) {
             cvt.len = static_cast<int>(length);
             data_ = static_cast<Uint8*>(SDL_malloc(static_cast<size_t>(cvt.len) * cvt.len_mult));
             if (data_ != nullptr) {
