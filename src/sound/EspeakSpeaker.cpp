@@ -82,6 +82,23 @@ void EspeakSpeaker::run() {
     }
 }
 
+QHash<QString, QByteArray> voicesByLanguage(const espeak_VOICE* const* voices) {
+    QHash<QString, QByteArray> names;
+    QHash<QString, int> priorities;
+    for (; *voices != nullptr; ++voices) {
+        // Each entry: its priority in a byte, then the language's name and its zero byte.
+        for (const char* entry = (*voices)->languages; *entry != 0;
+             entry += std::strlen(entry + 1) + 2) {
+            const QString language = QString::fromLatin1(entry + 1);
+            const int priority = static_cast<unsigned char>(*entry);
+            if (priorities.contains(language) && priorities.value(language) <= priority) continue;
+            priorities.insert(language, priority);
+            names.insert(language, QByteArray((*voices)->name));
+        }
+    }
+    return names;
+}
+
 bool EspeakSpeaker::load() {
     // Its data where the library was built to find it, or ESPEAK_DATA_PATH.
     // Started once a process and never stopped: espeak-ng hangs when it is
@@ -93,18 +110,7 @@ bool EspeakSpeaker::load() {
     espeak_SetSynthCallback([](short* samples, int count, espeak_EVENT*) {
         return running->takeSamples(samples, count);
     });
-    // Each language by the voice that puts it first.
-    QHash<QString, int> priorities;
-    for (const espeak_VOICE** voice = espeak_ListVoices(nullptr); *voice != nullptr; ++voice) {
-        for (const char* entry = (*voice)->languages; *entry != 0;
-             entry += std::strlen(entry + 1) + 2) {
-            const QString language = QString::fromLatin1(entry + 1);
-            const int priority = static_cast<unsigned char>(*entry);
-            if (priorities.contains(language) && priorities.value(language) <= priority) continue;
-            priorities.insert(language, priority);
-            voiceNames_.insert(language, QByteArray((*voice)->name));
-        }
-    }
+    voiceNames_ = voicesByLanguage(espeak_ListVoices(nullptr));
     voices_.emplace(voiceNames_.keys(), desktopLanguages_);
     return useVoice(voices_->desktopLanguage());
 }

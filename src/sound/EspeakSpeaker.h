@@ -1,5 +1,7 @@
 #pragma once
 
+#include <espeak-ng/speak_lib.h>
+
 #include <QByteArray>
 #include <QHash>
 #include <QStringList>
@@ -13,6 +15,11 @@
 #include "sound/VoiceChoice.h"
 
 class SoundOutput;
+
+// The voice for each language among espeak-ng's `voices` (a list that ends
+// in a null, as espeak_ListVoices() gives it): the voice that puts the
+// language first, by the lowest priority number; the first listed of equals.
+QHash<QString, QByteArray> voicesByLanguage(const espeak_VOICE* const* voices);
 
 // Speaks with espeak-ng into the program's sound output, on a thread of its
 // own that synthesises one saying at a time. A new saying stops the one

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/SoundMixer.h"
+#include "sound/EspeakSpeaker.h"
 #include "sound/SpokenText.h"
 #include "sound/VoiceChoice.h"
 
@@ -89,6 +90,29 @@ std::vector<int16_t> mixed(SoundMixer& mixer, size_t count) {
 }
 
 using Samples = std::vector<int16_t>;
+
+// espeak-ng lists a voice's languages as a priority byte and a name each,
+// and a zero byte after the last.
+TEST(EspeakSpeaker, EachLanguageIsSpokenByTheVoiceThatPutsItFirst) {
+    const auto voice = [](const char* name, const char* languages) {
+        espeak_VOICE voice{};
+        voice.name = name;
+        voice.languages = languages;
+        return voice;
+    };
+    const espeak_VOICE american = voice("English (America)", "\2en-us\0\3en\0"),
+                       british = voice("English (Great Britain)", "\2en-gb\0\2en\0"),
+                       scottish = voice("English (Scotland)", "\2en-gb-x-gbclan\0\4en\0"),
+                       german = voice("German", "\5de\0"),
+                       swiss = voice("German (Switzerland)", "\5de\0");
+    const espeak_VOICE* const voices[] = {&american, &british, &scottish, &german, &swiss, nullptr};
+    const QHash<QString, QByteArray> expected{{"en-us", american.name},
+                                              {"en", british.name},
+                                              {"en-gb", british.name},
+                                              {"en-gb-x-gbclan", scottish.name},
+                                              {"de", german.name}};
+    EXPECT_EQ(voicesByLanguage(voices), expected);
+}
 
 TEST(SoundMixer, ClicksAndSpeechPlayTogetherAndEachIsCutOffOnItsOwn) {
     SoundMixer mixer(48000);
