@@ -213,8 +213,7 @@ void Canvas::pan(PanDirection direction, int step) {
             pannedOffset(offset_, direction, step, picture_.size(), screen_.size());
         if (!offset) return;
         offset_ = *offset;
-        timePosition_ = QPoint(0, 0);
-        layout_.clear();
+        // Composed before anything else is drawn, with the wipe that starts the text afresh.
         moveUncomposed_ = true;
     });
 }
