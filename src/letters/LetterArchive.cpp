@@ -24,8 +24,7 @@ using ZipHandle = std::unique_ptr<zip_t, ZipCloser>;
 using ZipFileHandle = std::unique_ptr<zip_file_t, ZipFileCloser>;
 
 ZipHandle openArchive(const QString& path) {
-    int error = 0;
-    return ZipHandle(zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &error));
+    return ZipHandle(zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, nullptr));
 }
 
 // Makes the folders of a member's folder part below `root`, refusing any that
