@@ -34,6 +34,7 @@ TEST(TextLayout, KeysMoveThePenAcrossLinesAndPages) {
         {odd, QString(21, u'\n'), {0, 0}, 1},  // Enter on the last line fills the page
         {odd, QString(20, u'\n') + letters(31) + "a", {32, 0}, 1},
         {xga, "ab\ncd\b\b\b", {64, 0}, 0},  // onto the cell of the Enter above
+        {xga, "\ba", {32, 0}, 0},           // nothing before the top left
         {xga, letters(32 * 24 - 1) + "\n", {0, 0}, 1},
     };
     for (const auto& row : rows) {
@@ -103,9 +104,9 @@ TEST(Background, CentredOrTiledIntoTheBuffer) {
         {{20, 12}, Placement::Centered, QPoint(5, 3), {9, 7}, {14, 10}},
         {{3, 2}, Placement::Tiled, QPoint(5, 5), {9, 7}, {0, 1}},
         {{0, 0}, Placement::Tiled, QPoint(0, 0), {0, 0}, {-1, -1}},
-        {{4, 2}, Placement::Centered, std::nullopt, {2, 3}, {-1, -1}},  // beside a smaller one
+        {{4, 2}, Placement::Centered, std::nullopt, {2, 3}, {-1, -1}},   // beside a smaller one
         {{4, 12}, Placement::Centered, std::nullopt, {0, 0}, {-1, -1}},  // or a narrower one
-        {{20, 12}, Placement::Centered, std::nullopt, {0, 0}, {5, 2}},  // a larger one's middle
+        {{20, 12}, Placement::Centered, std::nullopt, {0, 0}, {5, 2}},   // a larger one's middle
         {{0, 0}, Placement::Tiled, std::nullopt, {9, 7}, {-1, -1}},
     };
     for (const auto& row : rows) {
@@ -266,8 +267,10 @@ TEST_F(CanvasTest, ALetterIsItsGlyphsPixelsWithTheCursorMarkUnderTheNextCell) {
     EXPECT_EQ(at(32, 0), kGrey);
     canvas.backspace();
     EXPECT_EQ(at(0, 31), kGrey);  // no mark at the top-left cell
-    canvas.newLine();             // the line end draws the space's glyph
-    EXPECT_EQ(at(5, 0), qRgb(5, 0, 26));
+    canvas.typeText("b");
+    canvas.newLine();  // the line end draws the space's glyph, and the mark moves down
+    EXPECT_EQ(at(37, 0), qRgb(5, 0, 26));
+    EXPECT_EQ(at(32, 31), kGrey);
     EXPECT_EQ(at(0, 63), kMark);
 }
 

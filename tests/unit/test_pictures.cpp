@@ -47,6 +47,10 @@ TEST(PictureFolder, ANameNoEncodingCarriesIsReachedWithItsNeighboursAndRemembere
     EXPECT_EQ(shownPath(path), folder.path() + QString::fromUtf16(u"/b\ufffd.bmp"));
     EXPECT_EQ(PictureFolder(path).size(), 2);  // a.bmp beside it
     EXPECT_EQ(nativePath(path), native);
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(folder.path());  // given on the command line in its folder
+    EXPECT_EQ(nativePath(openablePath("b\xe9.bmp")), native);
+    QDir::setCurrent(before);
     std::remove(native.constData());  // a name Qt cannot remove
 }
 
