@@ -25,7 +25,8 @@ start_program
 wait_launcher
 open_canvas
 type_text 'first'
-sleep 1.5  # written: the disk's one page is taken
+# Written: the disk's one page is taken. (The disk is in the program's own mount namespace.)
+expect_bytes "$(text_file "/proc/$PROGRAM_PID/root$XDG_STATE_HOME/pictype-viewer")" 'first\r\n'
 expect "$(windows)" "$LAUNCHER" "the windows before the disk is full"
 type_text ' second'
 new_window "$LAUNCHER" >/dev/null  # the message that says so
