@@ -63,7 +63,6 @@ CanvasWindow::CanvasWindow(std::unique_ptr<Canvas> canvas, TypedTextLog& log, Cl
 CanvasWindow::~CanvasWindow() = default;
 
 void CanvasWindow::prepare(const QRect& launcher) {
-    launcher_ = launcher;
     typing_ = typingScreen(launcher);
     if (typing_ != nullptr) setGeometry(typing_->geometry());
     create();
