@@ -7,6 +7,7 @@
 #include "canvas/Canvas.h"
 #include "canvas/CanvasCommands.h"
 #include "canvas/EscapeHold.h"
+#include "canvas/ImageOps.h"
 #include "canvas/Screens.h"
 #include "canvas/TimeText.h"
 #include "letters/LetterSet.h"
@@ -161,6 +162,7 @@ TEST(Screens, TheScreenHoldingMostOfTheLauncherTakesTheTyping) {
     EXPECT_EQ(typingScreenIndex(screens, QRect(800, 100, 297, 349)), 0);
     EXPECT_EQ(typingScreenIndex(screens, QRect(900, 100, 297, 349)), 1);
     EXPECT_EQ(typingScreenIndex(screens, QRect(3000, 100, 297, 349)), 0);  // on none: the first
+    EXPECT_EQ(typingScreenIndex(screens, QRect(1823, 599, 297, 349)), 1);  // a pixel of one
 }
 
 // Esc on a locked canvas, step by step: 'p' a press, 'r' a release, 'a' a
@@ -227,6 +229,30 @@ QImage plain(QSize size, QRgb color) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(color);
     return image;
+}
+
+TEST(ImageOps, ABlockCopiedPartlyOffItsTargetCopiesWhatLandsOnIt) {
+    const QImage source = numbered(QSize(6, 4));
+    const struct {
+        QPoint to;
+        QRect copied;  // in the target of 10 x 8
+    } rows[] = {
+        {{-2, -1}, {0, 0, 4, 3}},  // off the left and the top
+        {{7, 5}, {7, 5, 3, 3}},    // off the right and the bottom
+        {{-6, 0}, {}},             // wholly off
+    };
+    for (const auto& row : rows) {
+        QImage target = plain(QSize(10, 8), kGrey);
+        EXPECT_EQ(copyPixels(target, row.to, source, source.rect()), row.copied) << row.to.x();
+        int changed = 0;
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 10; ++x) changed += target.pixel(x, y) != kGrey;
+        EXPECT_EQ(changed, row.copied.width() * row.copied.height()) << row.to.x();
+        const QPoint first = row.copied.topLeft();
+        if (!row.copied.isEmpty()) {
+            EXPECT_EQ(target.pixel(first), source.pixel(first - row.to));
+        }
+    }
 }
 
 // Canvases with the letters of letterSetText(): the glyph of "b" is two

@@ -18,6 +18,7 @@
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUrl>
 #include <string_view>
 
@@ -96,11 +97,12 @@ class WindowTest : public ::testing::Test {
         return nullptr;
     }
     // A canvas window of its own over the picture a.bmp.
-    std::unique_ptr<CanvasWindow> openCanvas(TypedTextLog& typed, ClickSounds* sounds = nullptr) {
+    std::unique_ptr<CanvasWindow> openCanvas(TypedTextLog& typed, ClickSounds* sounds = nullptr,
+                                             std::optional<CanvasLock> lock = std::nullopt) {
         auto window = std::make_unique<CanvasWindow>(
             std::make_unique<Canvas>(QSize(1024, 768), letters, typed, PictureFolder(picture),
                                      Placement::Centered),
-            typed, sounds, messages, decoder, std::nullopt);
+            typed, sounds, messages, decoder, lock);
         window->showPicture(loadPicture(picture).image, QRect());
         return window;
     }
@@ -315,6 +317,7 @@ TEST_F(WindowTest, StartShowsThePictureChosenLastOnceItIsDecodedAndTheLauncherWa
     EXPECT_TRUE(launcher->close());
     decoder.finishAll();
     EXPECT_EQ(startedCanvas(), nullptr);
+    EXPECT_EQ(startedCanvas(false), nullptr);  // nor one made ready is kept
 }
 
 TEST_F(WindowTest, ClosingTheLauncherAsksWhatBecomesOfTheTypedText) {
@@ -456,6 +459,25 @@ TEST_F(WindowTest, KeysGivenToTheOtherScreenAreTypedOnTheTypingOne) {
     QApplication::sendEvent(others.first(), &composed);
     EXPECT_EQ(log.text(), QString::fromUtf16(u"a \r\n\u00e9"));
     EXPECT_EQ(window->canvas().pen(), QPoint(32, 32));
+}
+
+// Where keys do not repeat (a setting some people need), Esc held down
+// leaves a locked canvas all the same.
+TEST_F(WindowTest, ALockedCanvasLeavesOnceEscHasBeenHeldThreeSecondsWithoutRepeats) {
+    const QPointer<CanvasWindow> window =
+        openCanvas(log, nullptr, CanvasLock{clock, grab}).release();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, {}, "\x1b");
+    QApplication::sendEvent(window, &press);
+    QTimer wakes;  // a watchdog's, should the hold never tick
+    wakes.start(100);
+    clock.now += 2999;
+    QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    ASSERT_TRUE(window && window->isVisible());
+    clock.now += 1;
+    for (int woken = 0; window && window->isVisible() && woken < 100; ++woken)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
 }
 
 // Here the key that makes the write due is an input method's letter.
