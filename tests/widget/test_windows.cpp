@@ -44,6 +44,13 @@ void send(QWidget* window, int key, Qt::KeyboardModifiers modifiers = {},
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// Text an input method or a dead key commits.
+void commit(QWidget* window, const QString& text) {
+    QInputMethodEvent composed;
+    composed.setCommitString(text);
+    QApplication::sendEvent(window, &composed);
+}
+
 class WindowTest : public ::testing::Test {
   protected:
     WindowTest() {
@@ -162,13 +169,11 @@ TEST_F(WindowTest, CanvasKeysTakeEffectInTheOrderTheyCameAndEveryReleaseClicks) 
         sound.played.clear();
         int releases = 0;
         for (const char key : std::string_view(row.keys)) {
-            QInputMethodEvent composed;
-            composed.setCommitString(QString::fromUtf16(u"\u00e7"));  // as a dead key gives it
             const int code = QString("\r\b>3654(").indexOf(key);
             const int keys[] = {Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Right,
                                 Qt::Key_F3,     Qt::Key_F6,        Qt::Key_F5,
                                 Qt::Key_F4,     Qt::Key_ParenLeft};
-            if (key == 'c') QApplication::sendEvent(&window, &composed);
+            if (key == 'c') commit(&window, QString::fromUtf16(u"\u00e7"));
             if (key == '.') decoder.finishAll();
             if (key == 'c' || key == '.') continue;
             send(&window, code < 0 ? Qt::Key_A : keys[code],
@@ -264,9 +269,7 @@ TEST_F(WindowTest, WithSpeakTickedWhatIsTypedOnTheCanvasIsSaid) {
              {std::pair(Qt::Key_O, "o"), std::pair(Qt::Key_Shift, ""), std::pair(Qt::Key_F3, ""),
               std::pair(Qt::Key_Space, " "), std::pair(Qt::Key_Backspace, "\b")})
             send(canvas, key, {}, text);
-        QInputMethodEvent composed;
-        composed.setCommitString("x");
-        QApplication::sendEvent(canvas, &composed);
+        commit(canvas, "x");
         send(canvas, Qt::Key_Return, {}, "\r");
         QApplication::processEvents();  // said once the letters are painted
         // The letter, the time F3 printed, the word the space ended, the
@@ -454,9 +457,7 @@ TEST_F(WindowTest, KeysGivenToTheOtherScreenAreTypedOnTheTypingOne) {
     ASSERT_EQ(others.size(), 1);  // the test's two screens
     send(others.first(), Qt::Key_A, {}, "a");
     send(others.first(), Qt::Key_Return, {}, "\r");
-    QInputMethodEvent composed;
-    composed.setCommitString(QString::fromUtf16(u"\u00e9"));
-    QApplication::sendEvent(others.first(), &composed);
+    commit(others.first(), QString::fromUtf16(u"\u00e9"));
     EXPECT_EQ(log.text(), QString::fromUtf16(u"a \r\n\u00e9"));
     EXPECT_EQ(window->canvas().pen(), QPoint(32, 32));
 }
@@ -487,9 +488,7 @@ TEST_F(WindowTest, AWriteThatFailsIsToldAtTheKeyThatMadeItDueAndOnce) {
     for (int key = 0; key < TypedTextLog::kKeysPerWrite; ++key)
         send(window.get(), Qt::Key_B, {}, "b");
     EXPECT_TRUE(messages.shown.isEmpty());
-    QInputMethodEvent composed;
-    composed.setCommitString(QString::fromUtf16(u"\u00e9"));
-    QApplication::sendEvent(window.get(), &composed);
+    commit(window.get(), QString::fromUtf16(u"\u00e9"));
     EXPECT_EQ(messages.shown.size(), 1);
     send(window.get(), Qt::Key_B, {}, "b");
     EXPECT_EQ(messages.shown.size(), 1);
