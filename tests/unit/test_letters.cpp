@@ -129,9 +129,20 @@ TEST(LetterArchive, ListsAndReadsItsMembersOnlyBelowTheFolderAndNeverThroughALin
     EXPECT_EQ(archive.read("sub/A.txt"), QByteArray("ay"));
     EXPECT_TRUE(archive.read("Full.txt") == full);  // as large as a member may be
     for (const char* unreadable :
-         {"missing.txt", "../up.txt", "/abs.txt", "sub//A.txt", "sub\\A.txt", "Huge.txt"})
+         {"missing.txt", "../up.txt", "/abs.txt", "sub//A.txt", "sub\\A.txt", "Huge.txt"}) {
         EXPECT_EQ(archive.read(unreadable), std::nullopt) << unreadable;
-    EXPECT_FALSE(LetterArchive(folder.filePath("temp")).list().complete);
+        EXPECT_FALSE(archive.extract(unreadable, folder.filePath("out"))) << unreadable;
+    }
+    // A member whose header understates its size is cut off all the same.
+    writeZip(folder.filePath("lying.zip"), {{"Huge.txt", full + 'a'}});
+    QByteArray lying = readFile(folder.filePath("lying.zip"));
+    for (const qsizetype offset : {qsizetype(22), lying.indexOf("PK\1\2") + 24})
+        lying.replace(offset, 4, QByteArray("\3\0\0\0", 4));
+    writeFile(folder.filePath("lying.zip"), lying);
+    EXPECT_EQ(LetterArchive(folder.filePath("lying.zip")).read("Huge.txt"), std::nullopt);
+    const LetterArchive folderNotArchive(folder.filePath("temp"));
+    EXPECT_FALSE(folderNotArchive.list().complete);
+    EXPECT_FALSE(folderNotArchive.extract("B.txt", folder.filePath("out")));
     qputenv("TEMP", "");  // unset: the platform's temporary folder
     EXPECT_EQ(archive.read("B.txt"), QByteArray("bee"));
     qputenv("TEMP", QFile::encodeName(folder.filePath("missing")));  // unusable: the same

@@ -223,4 +223,14 @@ TEST_F(StepperTest, WithNoPictureLoadingTheOneShownStays) {
     EXPECT_EQ(decoder.begun.count(pictures.path(0)), 1);  // once round, ending where it began
 }
 
+TEST_F(DecodeTest, WithoutAPictureAStepStaysAtOnce) {
+    const PictureFolder none{QString()};
+    PictureStepper stepper{none, QImage(), decoder};
+    int stayed = 0;
+    QObject::connect(&stepper, &PictureStepper::stayed, [&stayed] { ++stayed; });
+    stepper.step(PictureFolder::Step::Next);
+    EXPECT_EQ(stayed, 1);
+    EXPECT_TRUE(decoder.begun.isEmpty());
+}
+
 }  // namespace
