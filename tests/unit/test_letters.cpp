@@ -60,38 +60,45 @@ TEST(FieldReader, APixelLineReadsTheSameInOnePassAsFieldByField) {
 TEST(LetterSet, DamagedFilesLoadWhatComesBeforeTheFault) {
     const QByteArray whole = letterSetText();
     const QByteArray e = "\xc3\xa9";  // é in UTF-8
+    const QByteArray tooLong = letterSetText([](int p) { return p == 3 ? 1025 : 1; });
+    const QByteArray cutAfterLabel = whole.left(whole.indexOf("\"char 10\"") + 10);
+    const QByteArray cutAmongPixels = whole.left(whole.indexOf("\"char 20\"") - 9);
     const struct {
         QByteArray file;
         int blocksRead;
         int extraBlocksRead;
-        bool fault;
-        int stoppedCount;  // pixels of the block where reading stopped (of "d" when none)
+        qsizetype faultAt;  // where the faulty field begins, -1 for none
+        int stoppedCount;   // pixels of the block where reading stopped (of "d" when none)
     } rows[] = {
-        {whole, 95, 0, false, 4},
-        {whole + block(e, 2) + block("\xd0\x96", 1) + "\r\n\x1a", 95, 2, false, 4},
-        {whole + block(e, 1) + block(e, 1), 95, 1, true, 4},  // a second "é"
-        {whole + block("\xc3", 1), 95, 0, true, 4},           // not UTF-8
-        {letterSetText([](int p) { return p == 3 ? 1024 : 1; }), 95, 0, false, 1024},
-        {letterSetText([](int p) { return p == 3 ? 1025 : 1; }), 3, 0, true, 1024},
-        {whole.left(whole.indexOf("\"char 10\"") + 10), 10, 0, true, 1},  // cut after a label
-        {whole.left(whole.indexOf("\"char 20\"") - 9), 19, 0, true, 5},   // cut among pixels
-        {"\"a\",32768", 0, 0, true, 1},                 // past what a count may be
-        {"\"a\",18446744073709551616", 0, 0, true, 1},  // 2^64, which must not wrap to 0
-        {QByteArray("\"a, quoted\",0\r\n").repeated(95), 95, 0, false, 0},
-        {"\"a\",1.5", 0, 0, true, 1},
+        {whole, 95, 0, -1, 4},
+        {whole + block(e, 2) + block("\xd0\x96", 1) + "\r\n\x1a", 95, 2, -1, 4},
+        // A second "é".
+        {whole + block(e, 1) + block(e, 1), 95, 1, whole.size() + block(e, 1).size(), 4},
+        {whole + block("\xc3", 1), 95, 0, whole.size(), 4},  // not UTF-8
+        {letterSetText([](int p) { return p == 3 ? 1024 : 1; }), 95, 0, -1, 1024},
+        {tooLong, 3, 0, tooLong.indexOf("\n0,32,") + 1, 1024},  // the 1025th pixel, at (0, 32)
+        {cutAfterLabel, 10, 0, cutAfterLabel.size(), 1},
+        {cutAmongPixels, 19, 0, cutAmongPixels.size(), 5},
+        {"\"a\",32768", 0, 0, 4, 1},                 // past what a count may be
+        {"\"a\",18446744073709551616", 0, 0, 4, 1},  // 2^64, which must not wrap to 0
+        {QByteArray("\"a, quoted\",0\r\n").repeated(95), 95, 0, -1, 0},
+        {"\"a\",1.5", 0, 0, 4, 1},
     };
     for (const auto& row : rows) {
         LetterSet letters;
         const std::vector<GlyphPixel> earlier{{3, 4, kEarlier}};
         for (const char character : LetterSet::letterOrder())
             letters.setGlyph(static_cast<char32_t>(character), earlier);
-        letters.setGlyph(U'\u0436', earlier);  // ж
+        letters.setGlyph(U'\u0436', earlier);   // ж
         ASSERT_TRUE(letters.glyph(U'\u0436'));  // as the letter maker adds one
         const LetterSetReading reading = letters.read(row.file);
         const std::string says = row.file.right(30).toStdString();
         EXPECT_EQ(reading.blocksRead, row.blocksRead) << says;
         EXPECT_EQ(reading.extraBlocksRead, row.extraBlocksRead) << says;
-        EXPECT_EQ(!reading.stopReason.isEmpty(), row.fault) << says;
+        EXPECT_EQ(!reading.stopReason.isEmpty(), row.faultAt >= 0) << says;
+        if (row.faultAt >= 0) {
+            EXPECT_EQ(reading.stopOffset, row.faultAt) << says;
+        }
         // Blocks before the fault are replaced, those it did not reach keep
         // what they held, and so do the further glyphs when it lies among the 95.
         for (int p = 0; p < 95; ++p) {
