@@ -73,6 +73,11 @@ TEST(PictureLoader, PicturesLoadAsRgb32AndWhatDoesNotLoadIsToldWhy) {
     EXPECT_EQ(loaded.image.format(), QImage::Format_RGB32);
     EXPECT_EQ(loaded.image.pixel(2, 1), qRgb(9, 8, 7));
     EXPECT_TRUE(loadPicture(QString()).image.isNull());  // no picture chosen
+    // A photograph of 35 megapixels, past what Qt decodes by default.
+    QImage photo(7000, 5000, QImage::Format_RGB32);
+    photo.fill(qRgb(9, 8, 7));
+    ASSERT_TRUE(photo.save(folder.filePath("photo.jpg")));
+    EXPECT_EQ(loadPicture(folder.filePath("photo.jpg")).image.size(), photo.size());
     // A GIF of a few bytes whose header claims 60000 x 60000 pixels.
     writeFile(folder.filePath("bomb.gif"), QByteArray::fromHex("474946383961"
                                                                "60ea60ea000000"
