@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -23,6 +24,7 @@
 #include <string_view>
 
 #include "canvas/BackgroundWindow.h"
+#include "canvas/Canvas.h"
 #include "canvas/CanvasWindow.h"
 #include "launcher/LauncherWindow.h"
 #include "pictures/PictureFolder.h"
@@ -460,6 +462,23 @@ TEST_F(WindowTest, KeysGivenToTheOtherScreenAreTypedOnTheTypingOne) {
     commit(others.first(), QString::fromUtf16(u"\u00e9"));
     EXPECT_EQ(log.text(), QString::fromUtf16(u"a \r\n\u00e9"));
     EXPECT_EQ(window->canvas().pen(), QPoint(32, 32));
+}
+
+// The test's right screen has two device pixels to a point: each pixel of
+// the picture lands on one of them, and the picture is centred on all of them.
+TEST(BackgroundWindow, APicturePixelIsOneDevicePixelOfItsScreen) {
+    QScreen* right = QGuiApplication::screens().last();
+    ASSERT_EQ(right->devicePixelRatio(), 2.0);
+    QImage picture(800, 600, QImage::Format_RGB32);
+    picture.fill(qRgb(200, 100, 0));
+    BackgroundWindow window(nullptr, {});
+    window.showPicture(*right, picture, Placement::Centered);
+    const QImage shown = window.grab().toImage();
+    ASSERT_EQ(shown.size(), QSize(1600, 1200));
+    for (const QPoint corner : {QPoint(400, 300), QPoint(1199, 899)})
+        EXPECT_EQ(shown.pixel(corner), picture.pixel(0, 0)) << corner.x();
+    for (const QPoint outside : {QPoint(399, 300), QPoint(1200, 899)})
+        EXPECT_EQ(shown.pixel(outside), QColor(Canvas::kWindowColor).rgb()) << outside.x();
 }
 
 // Where keys do not repeat (a setting some people need), Esc held down
