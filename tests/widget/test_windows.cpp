@@ -141,6 +141,15 @@ class WindowTest : public ::testing::Test {
     int exitStatus = -1;
 };
 
+// Counts the paint events of the windows it watches.
+struct PaintCount : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
 // Keys on a canvas window of their own: a letter or "(" types, '\r' is Enter,
 // '\b' Backspace, 'c' a composed "ç", '>' Shift+Right, '3' F3, '6' F6, '5' F5,
 // '4' F4; '.' ends the decodes under way (b.bmp beside the picture, at first).
@@ -170,13 +179,20 @@ TEST_F(WindowTest, CanvasKeysTakeEffectInTheOrderTheyCameAndEveryReleaseClicks) 
                          [&shown](const QString& path) { shown << QFileInfo(path).fileName(); });
         sound.played.clear();
         int releases = 0;
+        QApplication::processEvents();  // the picture shown first
+        PaintCount painted;
+        window.installEventFilter(&painted);
         for (const char key : std::string_view(row.keys)) {
             const int code = QString("\r\b>3654(").indexOf(key);
             const int keys[] = {Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Right,
                                 Qt::Key_F3,     Qt::Key_F6,        Qt::Key_F5,
                                 Qt::Key_F4,     Qt::Key_ParenLeft};
             if (key == 'c') commit(&window, QString::fromUtf16(u"\u00e7"));
-            if (key == '.') decoder.finishAll();
+            if (key == '.') {
+                QApplication::processEvents();  // decodes end in the event loop
+                painted.paints = 0;
+                decoder.finishAll();
+            }
             if (key == 'c' || key == '.') continue;
             send(&window, code < 0 ? Qt::Key_A : keys[code],
                  key == '>' || key == '(' ? Qt::ShiftModifier : Qt::NoModifier, QString(key));
@@ -184,7 +200,7 @@ TEST_F(WindowTest, CanvasKeysTakeEffectInTheOrderTheyCameAndEveryReleaseClicks) 
         }
         QKeyEvent repeated(QEvent::KeyRelease, Qt::Key_A, {}, "a", true);  // no click
         QApplication::sendEvent(&window, &repeated);
-        QApplication::sendPostedEvents();
+        QApplication::processEvents();
         const Canvas& canvas = window.canvas();
         EXPECT_EQ(typed.text(), row.logged) << row.keys;
         EXPECT_EQ(canvas.pen(), row.pen) << row.keys;
@@ -192,6 +208,7 @@ TEST_F(WindowTest, CanvasKeysTakeEffectInTheOrderTheyCameAndEveryReleaseClicks) 
         EXPECT_EQ(!canvas.image().copy(0, 0, 200, 40).allGray(), row.drawn) << row.keys;
         EXPECT_EQ(shown, row.shown) << row.keys;
         EXPECT_EQ(sound.played.size(), releases) << row.keys;
+        EXPECT_GT(painted.paints, 0) << row.keys;  // what the keys did shows
     }
 }
 
