@@ -45,9 +45,8 @@ std::optional<QPoint> pannedOffset(QPoint offset, PanDirection direction, int st
             if (const auto x = back(offset.x())) return QPoint(*x, offset.y());
             return std::nullopt;
         case PanDirection::Down:
-            if (picture.height() - offset.y() - step >= screen.height())
-                return QPoint(offset.x(), offset.y() + step);
-            return QPoint(offset.x(), picture.height() - screen.height());
+            return QPoint(offset.x(),
+                          std::min(offset.y() + step, picture.height() - screen.height()));
         case PanDirection::Right:
             if (picture.width() - offset.x() - step >= screen.width())
                 return QPoint(offset.x() + step, offset.y());

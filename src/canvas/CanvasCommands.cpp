@@ -69,7 +69,7 @@ const CanvasCommand* findCanvasCommand(int key, Qt::KeyboardModifiers modifiers)
     for (const CanvasCommand& command : kCommands) {
         if (command.key != key) continue;
         if (command.modifiers == held) return &command;
-        if (!command.modifiers && anyHeld == nullptr) anyHeld = &command;
+        if (!command.modifiers) anyHeld = &command;
     }
     return anyHeld;
 }
