@@ -35,6 +35,7 @@ TEST(TextLayout, KeysMoveThePenAcrossLinesAndPages) {
         {odd, QString(21, u'\n'), {0, 0}, 1},  // Enter on the last line fills the page
         {odd, QString(20, u'\n') + letters(31) + "a", {32, 0}, 1},
         {xga, "ab\ncd\b\b\b", {64, 0}, 0},  // onto the cell of the Enter above
+        {xga, "abc\b\n\b", {64, 0}, 0},     // the Enter took the cell freed before it
         {xga, "\ba", {32, 0}, 0},           // nothing before the top left
         {xga, letters(32 * 24 - 1) + "\n", {0, 0}, 1},
     };
@@ -318,10 +319,12 @@ TEST_F(CanvasTest, AFullPageAClearOrAnotherScreenStartAgainOnTheCleanPictureAtTh
     EXPECT_EQ(canvas.image(), plain(QSize(64, 64), kGrey));
     EXPECT_EQ(log.text(), "bbbb");
     canvas.typeText("b");
-    canvas.fitScreen(QSize(48, 40), 2);  // the typing screen went
-    EXPECT_EQ(canvas.image(), plain(QSize(48, 40), kGrey));
+    canvas.fitScreen(QSize(128, 128), 2);  // the typing screen went
+    EXPECT_EQ(canvas.image().copy(32, 32, 64, 64), plain(QSize(64, 64), kGrey));  // centred
     EXPECT_EQ(canvas.cell(), QSize(64, 64));
     EXPECT_EQ(log.text(), "bbbbb");
+    canvas.typeText("b");
+    EXPECT_EQ(at(1, 1), qRgb(0, 0, 1));  // each pixel of the glyph now two by two
     EXPECT_EQ(timeOfDayText(QTime(13, 5, 9), QLocale(QLocale::German)), "13:05:09");
     EXPECT_EQ(timeOfDayText(QTime(13, 5, 9), QLocale(QLocale::English)), "1:05:09 PM");
 }
