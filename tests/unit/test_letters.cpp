@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -116,6 +117,19 @@ TEST(LetterSet, DamagedFilesLoadWhatComesBeforeTheFault) {
                   size_t(row.stoppedCount))
             << says;
     }
+}
+
+TEST(LetterSet, WhereTheQuestionMarkDrawsNothingAWhiteFrameStandsIn) {
+    QImage drawn(32, 32, QImage::Format_RGB32);
+    drawn.fill(Qt::black);
+    QImage frame = drawn;
+    for (const GlyphPixel& pixel : LetterSet().fallback())
+        drawn.setPixel(pixel.x, pixel.y, pixel.color);
+    QPainter painter(&frame);
+    painter.setPen(Qt::white);
+    painter.drawRect(4, 4, 23, 23);  // a square from pixel 4 to pixel 27
+    painter.end();
+    EXPECT_EQ(drawn, frame);
 }
 
 TEST(LetterArchive, ListsAndReadsItsMembersOnlyBelowTheFolderAndNeverThroughALink) {
