@@ -174,6 +174,16 @@ TEST_F(DecodeTest, ADecodeCancelledBeforeItBeginsNeverBegins) {
     EXPECT_EQ(decoder.begun, QStringList(a));
 }
 
+TEST_F(DecodeTest, ADecodeWaitingItsTurnIsDroppedWhenAnotherPictureIsWanted) {
+    PictureCache cache(decoder, kPictureByteLimit);
+    const QString a = picture("a.bmp"), b = picture("b.bmp"), other = picture("other.bmp");
+    decoder.decode(other, kPictureByteLimit);  // someone else's, under way
+    cache.want(a);
+    cache.want(b);
+    decoder.finishAll();
+    EXPECT_EQ(decoder.begun, QStringList({other, b}));
+}
+
 // Pictures a to e, d broken, stepped through from a.
 class StepperTest : public DecodeTest {
   protected:
