@@ -204,6 +204,11 @@ TEST_F(WindowTest, CanvasKeysTakeEffectInTheOrderTheyCameAndEveryReleaseClicks) 
         const Canvas& canvas = window.canvas();
         EXPECT_EQ(typed.text(), row.logged) << row.keys;
         EXPECT_EQ(canvas.pen(), row.pen) << row.keys;
+        // Where an input method shows what it offers.
+        QInputMethodQueryEvent query(Qt::ImCursorRectangle);
+        QApplication::sendEvent(&window, &query);
+        EXPECT_EQ(query.value(Qt::ImCursorRectangle).toRect(), QRect(row.pen, QSize(32, 32)))
+            << row.keys;
         EXPECT_EQ(canvas.pictureOffset(), middle + row.moved) << row.keys;
         EXPECT_EQ(!canvas.image().copy(0, 0, 200, 40).allGray(), row.drawn) << row.keys;
         EXPECT_EQ(shown, row.shown) << row.keys;
