@@ -42,8 +42,8 @@ ThreadedPictureDecoder::ThreadedPictureDecoder() {
 }
 
 ThreadedPictureDecoder::~ThreadedPictureDecoder() {
+    // The pool, destroyed last, waits for a decode under way.
     watcher_.disconnect(this);
-    thread_.waitForDone();
 }
 
 void ThreadedPictureDecoder::begin(const QString& path, qint64 budget) {

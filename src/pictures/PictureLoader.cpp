@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QImageReader>
 #include <QPainter>
+#include <mutex>
 
 namespace {
 
@@ -22,11 +23,10 @@ Picture loadPicture(const QString& path, qint64 budget) {
     // Qt's own limit is process-wide and far below a large photograph; ours
     // is enforced below from the header, so only make room for it here,
     // once, before the first picture of any thread is read.
-    static const bool roomMade = [] {
+    static std::once_flag roomMade;
+    std::call_once(roomMade, [] {
         QImageReader::setAllocationLimit(static_cast<int>(kPictureByteLimit / (1024 * 1024)));
-        return true;
-    }();
-    Q_UNUSED(roomMade);
+    });
     QImageReader reader(path);
     reader.setAutoTransform(true);
     const QSize size = reader.size();
