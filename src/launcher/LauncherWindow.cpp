@@ -43,9 +43,15 @@ namespace {
 
 // Only a list of local files counts as dropped files; text, links and the
 // like are not offered a drop.
-bool holdsLocalFiles(const QMimeData* data) {
-    return data != nullptr && data->hasUrls() && !data->urls().isEmpty() &&
-           data->urls().first().isLocalFile();
+// The picture a drag brings: the first of its files, whatever the encoding
+// of its name, when that is a picture; otherwise none.
+QString droppedPicture(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls() || data->urls().isEmpty()) return {};
+    const QUrl first = data->urls().first();
+    if (!first.isLocalFile()) return {};
+    const QString path =
+        openablePath(QByteArray::fromPercentEncoding(first.path(QUrl::FullyEncoded).toLatin1()));
+    return isPictureFile(path) ? path : QString();
 }
 
 template <typename Widget, typename... Args>
@@ -235,16 +241,6 @@ void LauncherWindow::choosePicture() {
 
 void LauncherWindow::showPicturePath() {
     showPath(settings_.pictureFile);
-}
-
-void LauncherWindow::dropPicture(const QMimeData* data) {
-    if (!holdsLocalFiles(data)) return;
-    // Only the first of several files counts, whatever the encoding of its name.
-    const QString first = openablePath(
-        QByteArray::fromPercentEncoding(data->urls().first().path(QUrl::FullyEncoded).toLatin1()));
-    if (!isPictureFile(first)) return;
-    choose(first);
-    showPath(first);
 }
 
 void LauncherWindow::start() {
@@ -515,13 +511,21 @@ void LauncherWindow::closeEvent(QCloseEvent* event) {
     emit closed(status);
 }
 
+// Only a picture is taken, and always as a copy: a file manager that was
+// told it moved the file would delete it.
 void LauncherWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (holdsLocalFiles(event->mimeData())) event->acceptProposedAction();
+    if (droppedPicture(event->mimeData()).isEmpty()) return;
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
 }
 
+// Qt brings a drop only where its drag was taken: a picture.
 void LauncherWindow::dropEvent(QDropEvent* event) {
-    dropPicture(event->mimeData());
-    event->acceptProposedAction();
+    const QString picture = droppedPicture(event->mimeData());
+    choose(picture);
+    showPath(picture);
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
 }
 
 bool LauncherWindow::eventFilter(QObject* watched, QEvent* event) {

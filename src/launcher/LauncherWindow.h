@@ -15,7 +15,6 @@
 class QCheckBox;
 class QLabel;
 class QListWidget;
-class QMimeData;
 class QPushButton;
 class QRadioButton;
 class CanvasWindow;
@@ -73,7 +72,6 @@ class LauncherWindow : public QWidget {
     void openHelp();
     // A click on the picture's path shows it again after Start cleared it.
     void showPicturePath();
-    void dropPicture(const QMimeData* data);
     // Offers the typed-text files of earlier runs, one at a time: Yes saves
     // one, No deletes it, a dismissed question keeps it for the next start.
     void offerLeftovers(const QStringList& files);

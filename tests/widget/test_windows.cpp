@@ -90,12 +90,21 @@ class WindowTest : public ::testing::Test {
                             Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(control<QLabel>(name), &release);
     }
-    // Dragged over the launcher, then dropped: a drop comes only where the drag was taken.
-    void drop(const QMimeData& data) {
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
-        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(launcher.get(), &enter);
-        QApplication::sendEvent(launcher.get(), &drop);
+    // Dragged over the launcher as a move, then dropped: whether the drop
+    // was taken, as a copy; the drag tells as much beforehand.
+    bool drop(const QMimeData& data) {
+        const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+        QDragEnterEvent enter(QPoint(5, 5), actions, &data, Qt::LeftButton, {});
+        QDropEvent drop(QPointF(5, 5), actions, &data, Qt::LeftButton, {});
+        for (QDropEvent* event : {static_cast<QDropEvent*>(&enter), &drop}) {
+            event->setDropAction(Qt::MoveAction);
+            QApplication::sendEvent(launcher.get(), event);
+        }
+        const auto taken = [](const QDropEvent& event) {
+            return event.isAccepted() && event.dropAction() == Qt::CopyAction;
+        };
+        EXPECT_EQ(taken(enter), taken(drop));
+        return taken(drop);
     }
     // The canvas Start opened, or made and not shown yet; none when there is none.
     static CanvasWindow* startedCanvas(bool shown = true) {
@@ -410,11 +419,11 @@ TEST_F(WindowTest, PicturesComeFromTheDialogOrADrop) {
     QMimeData text, files;
     text.setText("/p/c.jpg");
     files.setUrls({QUrl::fromLocalFile("/p/notes.txt"), QUrl::fromLocalFile("/p/b.jpg")});
-    drop(text);
-    drop(files);  // only the first file counts
+    EXPECT_FALSE(drop(text));
+    EXPECT_FALSE(drop(files));  // only the first file counts
     EXPECT_EQ(launcher->settings().pictureFile, "");
     files.setUrls({QUrl::fromLocalFile("/p/B.JPG"), QUrl::fromLocalFile("/p/b.txt")});
-    drop(files);
+    EXPECT_TRUE(drop(files));
     EXPECT_EQ(control<QLabel>("picturePath")->text(), "/p/B.JPG");
     dialogs.results = {"/q/d.gif", ""};
     click("picture");
