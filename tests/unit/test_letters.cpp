@@ -162,6 +162,7 @@ TEST(LetterArchive, ListsAndReadsItsMembersOnlyBelowTheFolderAndNeverThroughALin
         lying.replace(offset, 4, QByteArray("\3\0\0\0", 4));
     writeFile(folder.filePath("lying.zip"), lying);
     EXPECT_EQ(LetterArchive(folder.filePath("lying.zip")).read("Huge.txt"), std::nullopt);
+    EXPECT_TRUE(QDir(folder.filePath("temp")).isEmpty());  // reads leave nothing behind
     const LetterArchive folderNotArchive(folder.filePath("temp"));
     EXPECT_FALSE(folderNotArchive.list().complete);
     EXPECT_FALSE(folderNotArchive.extract("B.txt", folder.filePath("out")));
