@@ -174,14 +174,21 @@ TEST_F(DecodeTest, ADecodeCancelledBeforeItBeginsNeverBegins) {
     EXPECT_EQ(decoder.begun, QStringList(a));
 }
 
-TEST_F(DecodeTest, ADecodeWaitingItsTurnIsDroppedWhenAnotherPictureIsWanted) {
+TEST_F(DecodeTest, ADecodeWaitingItsTurnIsDroppedWhenAnotherPictureOrNoneIsWanted) {
     PictureCache cache(decoder, kPictureByteLimit);
-    const QString a = picture("a.bmp"), b = picture("b.bmp"), other = picture("other.bmp");
+    const QString a = picture("a.bmp"), b = picture("b.bmp"), c = picture("c.bmp"),
+                  other = picture("other.bmp");
     decoder.decode(other, kPictureByteLimit);  // someone else's, under way
     cache.want(a);
     cache.want(b);
     decoder.finishAll();
     EXPECT_EQ(decoder.begun, QStringList({other, b}));
+    decoder.decode(other, kPictureByteLimit);
+    cache.want(a);
+    cache.decodeAhead({c});  // after the wanted one
+    cache.stopWanting();
+    decoder.finishAll();
+    EXPECT_EQ(decoder.begun, QStringList({other, b, other, c}));
 }
 
 // Pictures a to e, d broken, stepped through from a.
