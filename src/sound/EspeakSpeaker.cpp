@@ -60,8 +60,7 @@ void EspeakSpeaker::run() {
     // on a busy machine the drawing goes first. (On Linux each thread has
     // its own niceness.)
     ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), kNiceness);
-    bool loaded = false;
-    bool tried = false;
+    std::optional<bool> loaded;  // tried at the first saying
     for (;;) {
         std::optional<QList<SpokenPart>> parts;
         unsigned saying = 0;
@@ -73,12 +72,12 @@ void EspeakSpeaker::run() {
             next_.reset();
             saying = sayings_;
         }
-        if (!std::exchange(tried, true)) {
+        if (!loaded) {
             loaded = load();
             // The output opens now too, rather than at the first saying.
-            if (loaded) output_.stopSpeaking();
+            if (*loaded) output_.stopSpeaking();
         }
-        if (loaded && parts) speak(*parts, saying);
+        if (*loaded && parts) speak(*parts, saying);
     }
 }
 
