@@ -184,8 +184,8 @@ void LauncherWindow::applySettings(const QStringList& letterSets) {
     // Nothing is typed yet that could go to the clipboard.
     moveButton_->setEnabled(false);
     (settings_.centered ? centeredButton_ : tiledButton_)->setChecked(true);
-    keyClicksBox_->setTristate(settings_.tinks == Qt::PartiallyChecked);
-    keyClicksBox_->setCheckState(settings_.tinks);
+    keyClicksBox_->setTristate(settings_.keyClicks == Qt::PartiallyChecked);
+    keyClicksBox_->setCheckState(settings_.keyClicks);
     lockBox_->setChecked(preferences_.lockCanvas);
     speakBox_->setChecked(preferences_.speak);
     showKeyHelp();
@@ -468,7 +468,7 @@ void LauncherWindow::offerLeftovers(const QStringList& files) {
 
 std::optional<QString> LauncherWindow::saveSettings() {
     settings_.centered = centeredButton_->isChecked();
-    settings_.tinks = keyClicksBox_->checkState();
+    settings_.keyClicks = keyClicksBox_->checkState();
     preferences_.lockCanvas = lockBox_->isChecked();
     preferences_.speak = speakBox_->isChecked();
     const QString preferencesFile = preferencesPath(settingsFile_);

@@ -9,10 +9,10 @@ namespace {
 
 // The file counts the key clicks 0 off, 1 on, 2 greyed; Qt numbers on and
 // greyed (partially checked) the other way round.
-Qt::CheckState tinksFromStored(int64_t stored) {
+Qt::CheckState keyClicksFromStored(int64_t stored) {
     return stored == 1 ? Qt::Checked : stored == 2 ? Qt::PartiallyChecked : Qt::Unchecked;
 }
-int storedFromTinks(Qt::CheckState state) {
+int storedFromKeyClicks(Qt::CheckState state) {
     return state == Qt::Checked ? 1 : state == Qt::PartiallyChecked ? 2 : 0;
 }
 
@@ -37,9 +37,9 @@ void Settings::parse(const QByteArray& data, const QString& programFolder) {
         pictureFile = storedPicture.path;
         letterSetName = reader.readString();
         const FieldValue centeredField = reader.readValue();
-        const FieldValue tinksField = reader.readValue();
+        const FieldValue keyClicksField = reader.readValue();
         centered = toTruth(centeredField);
-        tinks = tinksFromStored(toInteger(tinksField, 0, 2));
+        keyClicks = keyClicksFromStored(toInteger(keyClicksField, 0, 2));
     } catch (const FieldError&) {
         // What was read before the fault stays.
     }
@@ -49,7 +49,7 @@ QByteArray Settings::format() const {
     const QByteArray picture =
         pictureFile == storedPicture.path ? storedPicture.field : nativePath(pictureFile);
     return quoted(picture) + ',' + quoted(letterSetName.toLocal8Bit()) + ',' +
-           (centered ? "#TRUE#" : "#FALSE#") + ',' + QByteArray::number(storedFromTinks(tinks)) +
+           (centered ? "#TRUE#" : "#FALSE#") + ',' + QByteArray::number(storedFromKeyClicks(keyClicks)) +
            "\r\n";
 }
 

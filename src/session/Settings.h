@@ -13,7 +13,7 @@ struct Settings {
     QString pictureFile;
     QString letterSetName;
     bool centered = true;
-    Qt::CheckState tinks = Qt::Unchecked;
+    Qt::CheckState keyClicks = Qt::Unchecked;
     // The picture's field as the file held it and the path it was taken as:
     // written back as it stood while the picture stays that path, so that a
     // relative path stays relative and bytes no path carries come back.

@@ -21,7 +21,7 @@ TEST(Settings, ReadKeepsWhatCameBeforeAFaultAndWritesOneLine) {
         QString picture;
         const char* letterSet;
         bool centered;
-        Qt::CheckState tinks;
+        Qt::CheckState keyClicks;
     } rows[] = {
         {"\"/p/a b.jpg\",\"Chalk.txt\",#FALSE#,1\r\n", "/p/a b.jpg", "Chalk.txt", false,
          Qt::Checked},
@@ -41,7 +41,7 @@ TEST(Settings, ReadKeepsWhatCameBeforeAFaultAndWritesOneLine) {
         EXPECT_EQ(settings.pictureFile, row.picture) << row.file;
         EXPECT_EQ(settings.letterSetName, row.letterSet) << row.file;
         EXPECT_EQ(settings.centered, row.centered) << row.file;
-        EXPECT_EQ(settings.tinks, row.tinks) << row.file;
+        EXPECT_EQ(settings.keyClicks, row.keyClicks) << row.file;
         EXPECT_EQ(settings.format() == row.file, QByteArray(row.file).endsWith("\r\n")) << row.file;
     }
     // A link of the program's own whose file is gone is never written.
