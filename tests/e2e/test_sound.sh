@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Key releases click only while Tinks is ticked; ticking it takes effect at
-# the next Start. SDL's disk audio driver writes what is played to a file.
+# With Tinks ticked, key releases click on the sound device. SDL's disk
+# audio driver writes what is played to a file.
 source "$(dirname "$0")/lib.sh"
 setup
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$WORK/played.raw
@@ -13,20 +13,12 @@ raw = open(sys.argv[1], "rb").read() if len(sys.argv) > 1 else b""
 print(sum(abs(s) > 300 for s in array.array("h", raw[: len(raw) // 2 * 2])))' \
     $(compgen -G "$SDL_DISKAUDIOFILE")
 }
-type_on_canvas() {
-  open_canvas
-  type_text 'tink tink'
-  press Return F6
-  sleep 0.5
-  press Escape
-  wait_screen colour 1000 700 1 1 0 0 0
-}
 start_program "$WORK/pictures/plain.bmp"
 wait_launcher
-type_on_canvas
-expect "$(loud_samples)" 0 "loud samples with Tinks unticked"
-click_in "$LAUNCHER" 23 88  # Tinks
-type_on_canvas
+focus "$LAUNCHER" && click_in "$LAUNCHER" 23 88  # Tinks
+open_canvas
+type_text 'tink tink'
+press Return F6
 # The shortest click is 440 samples at 22050 Hz, 957 at the device's 48000
 # Hz; its quiet tail may fall under the threshold.
 enough_clicks() { (($(loud_samples) > 700)); }

@@ -318,10 +318,21 @@ TEST_F(WindowTest, WithoutAPictureTheCanvasOpensAndTheTypedTextGoesToTheClipboar
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
-TEST_F(WindowTest, WithSpeakTickedWhatIsTypedOnTheCanvasIsSaid) {
-    for (const bool speak : {false, true}) {
+// Speak and Tinks, ticked in the launcher, decide what the canvas says and
+// whether each key release clicks (Tinks greyed clicks too).
+TEST_F(WindowTest, TypingIsHeardAsTheLauncherChose) {
+    const struct {
+        bool speak;
+        Qt::CheckState keyClicks;
+        int said, clicks;
+    } rows[] = {{false, Qt::Unchecked, 0, 0},
+                {true, Qt::Unchecked, 6, 0},
+                {false, Qt::PartiallyChecked, 0, 6}};
+    for (const auto& row : rows) {
         speaker = FakeSpeaker();
-        openLauncher({picture, "One.txt"}, {"One.txt"}, nullptr, Preferences{false, speak});
+        sound.played.clear();
+        openLauncher({picture, "One.txt", true, row.keyClicks}, {"One.txt"}, nullptr,
+                     Preferences{false, row.speak});
         click("start");
         decoder.finishAll();
         CanvasWindow* canvas = startedCanvas();
@@ -335,9 +346,10 @@ TEST_F(WindowTest, WithSpeakTickedWhatIsTypedOnTheCanvasIsSaid) {
         QApplication::processEvents();  // said once the letters are painted
         // The letter, the time F3 printed, the word the space ended, the
         // Backspace's silence, the input method's letter, the word Enter ended.
-        EXPECT_EQ(speaker.said.size(), speak ? 6 : 0);
-        EXPECT_EQ(speaker.prepared, speak ? 1 : 0);
-        if (speak) {
+        EXPECT_EQ(speaker.said.size(), row.said);
+        EXPECT_EQ(speaker.prepared, row.speak ? 1 : 0);
+        EXPECT_EQ(sound.played.size(), row.clicks);
+        if (row.speak) {
             const QString time = speaker.said.value(1).value(0).text;
             const QString format = QLocale::system().timeFormat(QLocale::ShortFormat);
             EXPECT_TRUE(QTime::fromString(time, format).isValid()) << time.toStdString();
