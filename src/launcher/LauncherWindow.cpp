@@ -41,10 +41,9 @@
 
 namespace {
 
-// Only a list of local files counts as dropped files; text, links and the
-// like are not offered a drop.
-// The picture a drag brings: the first of its files, whatever the encoding
-// of its name, when that is a picture; otherwise none.
+// The picture a drag brings: the first of its local files, whatever the
+// encoding of its name, when that is a picture. Text, links and the like
+// bring none.
 QString droppedPicture(const QMimeData* data) {
     if (data == nullptr || !data->hasUrls() || data->urls().isEmpty()) return {};
     const QUrl first = data->urls().first();

@@ -49,8 +49,8 @@ QByteArray Settings::format() const {
     const QByteArray picture =
         pictureFile == storedPicture.path ? storedPicture.field : nativePath(pictureFile);
     return quoted(picture) + ',' + quoted(letterSetName.toLocal8Bit()) + ',' +
-           (centered ? "#TRUE#" : "#FALSE#") + ',' + QByteArray::number(storedFromKeyClicks(keyClicks)) +
-           "\r\n";
+           (centered ? "#TRUE#" : "#FALSE#") + ',' +
+           QByteArray::number(storedFromKeyClicks(keyClicks)) + "\r\n";
 }
 
 void Settings::load(const QString& path, const QString& programFolder) {
