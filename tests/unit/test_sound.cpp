@@ -1,11 +1,15 @@
+#include <SDL2/SDL.h>
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "platform/SoundMixer.h"
+#include "sound/ClickSoundSamples.h"
+#include "sound/ClickSounds.h"
 #include "sound/EspeakSpeaker.h"
 #include "sound/SpokenText.h"
 #include "sound/VoiceChoice.h"
+#include "support/Fakes.h"
 
 namespace {
 
@@ -80,6 +84,34 @@ TEST(VoiceChoice, TheDesktopsLanguageReadsItsScriptAndAVoiceForTheScriptReadsEac
             }
         }
         EXPECT_EQ(stretches.join(' '), QString::fromUtf8(row.stretches)) << row.text;
+    }
+}
+
+// Each click is a WAVE file that a sound library reads back as its samples.
+TEST(ClickSounds, EachClickIsAWaveFileOfItsSamples) {
+    FakeSound sound;
+    const ClickSounds clicks(sound);
+    const std::pair<uint32_t, std::span<const uint8_t>> expected[] = {
+        {kClickRate1, kClickSamples1},
+        {kClickRate2, kClickSamples2},
+        {kClickRate3, kClickSamples3},
+        {kClickRate4, kClickSamples4}};
+    for (size_t i = 0; i < clicks.images().size(); ++i) {
+        const QByteArray& image = clicks.images()[i];
+        SDL_AudioSpec spec{};
+        Uint8* samples = nullptr;
+        Uint32 length = 0;
+        ASSERT_NE(SDL_LoadWAV_RW(SDL_RWFromConstMem(image.constData(), int(image.size())), 1, &spec,
+                                 &samples, &length),
+                  nullptr)
+            << SDL_GetError();
+        EXPECT_EQ(spec.freq, int(expected[i].first)) << i;
+        EXPECT_EQ(spec.channels, 1) << i;
+        EXPECT_EQ(spec.format, AUDIO_U8) << i;
+        EXPECT_TRUE(std::equal(samples, samples + length, expected[i].second.begin(),
+                               expected[i].second.end()))
+            << i;
+        SDL_FreeWAV(samples);
     }
 }
 
