@@ -193,6 +193,7 @@ TEST_F(WindowTest, CanvasKeysTakeEffectInTheOrderTheyCameAndEveryReleaseClicks) 
     } rows[] = {
         {"a(\rb\bc", QString::fromUtf16(u"a( \r\n\u00e7"), {32, 32}, {}, true, {}},
         {"a>", "a", {0, 0}, {50, 0}, false, {}},  // moving the picture cleared the text
+        {">b", "b", {32, 0}, {50, 0}, true, {}},  // typed on the moved picture, and stays
         {">3", "", {0, 0}, {50, 0}, true, {}},    // the time is not wiped when the move is composed
         {"a6", "a", {0, 0}, {}, false, {}},
         {"Ab", "Ab", {64, 0}, {}, true, {}},
@@ -440,18 +441,21 @@ TEST_F(WindowTest, ClosingTheLauncherAsksWhatBecomesOfTheTypedText) {
 
 TEST_F(WindowTest, LeftoversOfEarlierRunsAreOfferedOneByOne) {
     QStringList leftovers;
-    for (const char* name : {"~10", "~11", "~12"}) {
+    for (const char* name : {"~10", "~11", "~12", "~13"}) {
         writeFile(folder.filePath(name), "old text\r\n");
         leftovers << folder.filePath(name);
     }
-    messages.answers = {MessageBoxes::Answer::Yes, MessageBoxes::Answer::No,
-                        MessageBoxes::Answer::Dismissed};
-    dialogs.results = {folder.filePath("saved")};
+    using Answer = MessageBoxes::Answer;
+    messages.answers = {Answer::Yes, Answer::Yes, Answer::No, Answer::Dismissed};
+    QDir(folder.path()).mkdir("kept");
+    dialogs.results = {folder.filePath("kept/saved"), folder.filePath("kept/again")};
     openLauncher().offerLeftovers(leftovers);
     EXPECT_TRUE(messages.shown.first().contains("8 characters"));
-    EXPECT_EQ(readFile(folder.filePath("saved")), "old text\r\n");
-    EXPECT_FALSE(QFile::exists(leftovers[0]) || QFile::exists(leftovers[1]));
-    EXPECT_TRUE(QFile::exists(leftovers[2]));  // kept for next time
+    for (const char* saved : {"kept/saved", "kept/again"})
+        EXPECT_EQ(readFile(folder.filePath(saved)), "old text\r\n") << saved;
+    EXPECT_TRUE(dialogs.starts.last().startsWith(folder.filePath("kept/")));  // where it saved
+    for (const QString& handled : leftovers.first(3)) EXPECT_FALSE(QFile::exists(handled));
+    EXPECT_TRUE(QFile::exists(leftovers[3]));  // kept for next time
 }
 
 TEST_F(WindowTest, PicturesComeFromTheDialogOrADrop) {
@@ -514,6 +518,8 @@ TEST_F(WindowTest, TheLauncherShowsTheRememberedChoicesAndWritesThemBack) {
         messages.shown.clear();
         openLauncher({}, {"One.txt"});
         EXPECT_EQ(control<QLabel>("picturePath")->text(), "No picture selected");
+        click("keyClicks");  // greyed only when remembered so
+        EXPECT_EQ(control<QCheckBox>("keyClicks")->checkState(), Qt::Checked);
         EXPECT_TRUE(launcher->close());
         EXPECT_EQ(messages.shown, QStringList("Could not write " + blocked));
         EXPECT_EQ(exitStatus, 1);
