@@ -60,7 +60,7 @@ void EspeakSpeaker::run() {
     // on a busy machine the drawing goes first. (On Linux each thread has
     // its own niceness.)
     ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), kNiceness);
-    std::optional<bool> loaded;  // tried at the first saying
+    std::optional<bool> loaded;  // tried once, when the thread first wakes
     for (;;) {
         std::optional<QList<SpokenPart>> parts;
         unsigned saying = 0;

@@ -39,6 +39,8 @@
 
 namespace {
 
+using Answer = MessageBoxes::Answer;
+
 void send(QWidget* window, int key, Qt::KeyboardModifiers modifiers = {},
           const QString& text = {}) {
     QKeyEvent down(QEvent::KeyPress, key, modifiers, text);
@@ -398,7 +400,6 @@ TEST_F(WindowTest, StartShowsThePictureChosenLastOnceItIsDecodedAndTheLauncherWa
 }
 
 TEST_F(WindowTest, ClosingTheLauncherAsksWhatBecomesOfTheTypedText) {
-    using Answer = MessageBoxes::Answer;
     const QString taken = folder.filePath("taken.txt");
     const QString fresh = folder.filePath("fresh");
     writeFile(taken, "mine");
@@ -445,7 +446,6 @@ TEST_F(WindowTest, LeftoversOfEarlierRunsAreOfferedOneByOne) {
         writeFile(folder.filePath(name), "old text\r\n");
         leftovers << folder.filePath(name);
     }
-    using Answer = MessageBoxes::Answer;
     messages.answers = {Answer::Yes, Answer::Yes, Answer::No, Answer::Dismissed};
     QDir(folder.path()).mkdir("kept");
     dialogs.results = {folder.filePath("kept/saved"), folder.filePath("kept/again")};
